@@ -1,4 +1,8 @@
 #include "art.h"
+#include "mainpanel_art.h"
 
-// The pictures are added gauge by gauge.
-void DrawModuleArt(art::ArtBook&) {}
+// Vantor2 draws two families: the instruments and the controls.
+void DrawModuleArt(art::ArtBook& book) {
+  DrawInstrumentArt(book);
+  DrawControlsArt(book);
+}

@@ -1,0 +1,3 @@
+#include "mainpanel_art.h"
+
+void DrawControlsArt(art::ArtBook&) {}
