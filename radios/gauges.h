@@ -1,4 +1,3 @@
-// DEVELOPER NOTE (remove when the module is finished): before changing anything, read /work/briefs/common.md: the working rules for this shared repository (own build dir, commit only your own paths, no spec/Part mentions in code, test rules).
 // The gauges of Radios and the routine set they share.
 #pragma once
 
