@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev     # JSON for dump, console and the viewer
   libcli11-dev           # command line parsing
   libcpp-httplib-dev     # the viewer's HTTP server
+  libinih-dev            # panel configuration files (INI)
   libgtest-dev libgmock-dev  # unit tests
   libbenchmark-dev       # frame benchmarks
 )

@@ -1,4 +1,0 @@
-#include "art.h"
-
-// The pictures are added gauge by gauge.
-void DrawModuleArt(art::ArtBook&) {}
