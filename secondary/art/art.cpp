@@ -1,4 +1,8 @@
-#include "art.h"
+#include "secondary_art.h"
 
-// The pictures are added gauge by gauge.
-void DrawModuleArt(art::ArtBook&) {}
+void DrawModuleArt(art::ArtBook& book) {
+  DrawVor2rpmArt(book);
+  DrawEngineDialArt(book);
+  DrawTrimWheelArt(book);
+  DrawWindowButtonArt(book);
+}
