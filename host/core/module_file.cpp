@@ -143,6 +143,15 @@ ModuleFileInfo ReadModuleFile(const std::string& path) {
     if (name == kResourceSection) {
       ReadResources(file, sh.sh_offset, sh.sh_size, info, path);
       has_resources = true;
+    } else if (sh.sh_type == SHT_SYMTAB) {
+      if (sh.sh_link >= eh.e_shnum || sh.sh_entsize != sizeof(Elf64_Sym)) file.Fail("bad symbol table");
+      const Elf64_Shdr strings = section(sh.sh_link);
+      file.Check(sh.sh_offset, sh.sh_size);
+      for (uint64_t at = 0; at + sizeof(Elf64_Sym) <= sh.sh_size; at += sizeof(Elf64_Sym)) {
+        const auto sym = file.Read<Elf64_Sym>(sh.sh_offset + at);
+        if (ELF64_ST_TYPE(sym.st_info) != STT_FUNC || sym.st_value == 0 || sym.st_name >= strings.sh_size) continue;
+        info.functions.emplace(sym.st_value, file.CString(strings.sh_offset + sym.st_name));
+      }
     } else if (sh.sh_type == SHT_DYNSYM) {
       if (sh.sh_link >= eh.e_shnum || sh.sh_entsize != sizeof(Elf64_Sym)) file.Fail("bad symbol table");
       const Elf64_Shdr strings = section(sh.sh_link);

@@ -31,6 +31,9 @@ struct ModuleFileInfo {
   std::vector<std::string> exports;  // defined dynamic symbols
   std::map<uint32_t, BitmapResource> bitmaps;
   VersionInfo version;
+  // Function names from the file's symbol table, by address offset, for
+  // the record inspector; empty for a stripped file.
+  std::map<uint64_t, std::string> functions;
 };
 
 // Throws LoadError for a file that cannot be read, is not an ELF shared
