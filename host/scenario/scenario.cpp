@@ -80,7 +80,7 @@ class ScenarioReader {
 
   void StartTrack(const std::vector<std::string>& words) {
     CloseTrack();
-    if (words.size() != 3) Fail("expected: track VARIABLE linear|step");
+    if (words.size() != 3) Fail("expected: track VARIABLE linear|step|angle");
     Track track;
     track.variable = words[1];
     track.line = line_;
@@ -90,7 +90,8 @@ class ScenarioReader {
     track.id = *id;
     if (words[2] == "linear") track.interpolation = Interpolation::Linear;
     else if (words[2] == "step") track.interpolation = Interpolation::Step;
-    else Fail("unknown interpolation '" + words[2] + "' (expected linear or step)");
+    else if (words[2] == "angle") track.interpolation = Interpolation::Angle;
+    else Fail("unknown interpolation '" + words[2] + "' (expected linear, step or angle)");
     if (auto [first, fresh] = first_line_.emplace(track.id, line_); !fresh)
       Fail("second track for " + words[1] + " (the first is at line " + std::to_string(first->second) + ")");
     open_ = track;
@@ -102,8 +103,11 @@ class ScenarioReader {
     double time = Number(words[0], "time");
     double value = Number(words[1], "value");
     if (time < 0) Fail("time " + words[0] + " is before the start");
-    if (!open_->keys.empty() && time <= open_->keys.back().time)
-      Fail("time " + words[0] + " does not come after the previous key's");
+    const auto& keys = open_->keys;
+    if (!keys.empty() && time < keys.back().time)
+      Fail("time " + words[0] + " comes before the previous key's (times must increase)");
+    if (keys.size() >= 2 && time == keys.back().time && time == keys[keys.size() - 2].time)
+      Fail("time " + words[0] + " is written a third time (twice makes a jump)");
     open_->keys.push_back({time, value});
   }
 
@@ -123,17 +127,35 @@ class ScenarioReader {
   std::map<uint32_t, int> first_line_;
 };
 
+// Into 0 (included) to 360 (excluded).
+double WrapDegrees(double degrees) {
+  double wrapped = std::fmod(degrees, 360);
+  if (wrapped < 0) wrapped += 360;
+  return wrapped < 360 ? wrapped : 0;
+}
+
 }  // namespace
 
 double Track::ValueAt(double seconds) const {
+  const bool angle = interpolation == Interpolation::Angle;
   // Written so that NaN seconds land on the first key.
-  if (!(seconds > keys.front().time)) return keys.front().value;
+  if (!(seconds > keys.front().time)) return angle ? WrapDegrees(keys.front().value) : keys.front().value;
   auto next = std::upper_bound(keys.begin(), keys.end(), seconds,
                                [](double t, const TrackKey& k) { return t < k.time; });
-  if (next == keys.end()) return keys.back().value;
+  if (next == keys.end()) return angle ? WrapDegrees(keys.back().value) : keys.back().value;
   const TrackKey& before = *(next - 1);
-  if (interpolation == Interpolation::Step) return before.value;
-  double share = (seconds - before.time) / (next->time - before.time);
+  const double share = (seconds - before.time) / (next->time - before.time);
+  switch (interpolation) {
+    case Interpolation::Step:
+      return before.value;
+    case Interpolation::Angle: {
+      double turn = WrapDegrees(next->value - before.value);
+      if (turn > 180) turn -= 360;
+      return WrapDegrees(before.value + turn * share);
+    }
+    case Interpolation::Linear:
+      break;
+  }
   return before.value + (next->value - before.value) * share;
 }
 

@@ -22,6 +22,7 @@ using NameResolver = std::function<std::optional<uint32_t>(std::string_view name
 enum class Interpolation {
   Linear,  // straight lines between keys: needles, quantities
   Step,    // each key holds until the next: switches, selectors, lamps
+  Angle,   // the shorter way round the compass, kept in 0..360: headings, courses
 };
 
 struct TrackKey {
@@ -33,7 +34,9 @@ struct Track {
   uint32_t id = 0;
   std::string variable;  // as written in the file
   Interpolation interpolation = Interpolation::Linear;
-  std::vector<TrackKey> keys;  // at least one, times strictly increasing
+  // At least one. Times increase; a time written twice in a row makes the
+  // value jump there, the second key holding from that time on.
+  std::vector<TrackKey> keys;
   int line = 0;
 
   // Before the first key the first value holds, after the last the last.
@@ -58,8 +61,9 @@ class Scenario {
 };
 
 // Throws ConfigError ("file:line: message") for an unknown keyword or
-// variable, a bad number, times that do not increase, an empty track, a
-// second track for one variable or a file without tracks.
+// variable, a bad number, times that go back (or stand still more than
+// once), an empty track, a second track for one variable or a file without
+// tracks.
 Scenario LoadScenario(const std::string& path, const NameResolver& resolve);
 
 }  // namespace vantor
