@@ -1,0 +1,213 @@
+#include "panel.h"
+
+#include <cmath>
+
+#include "model/catalogue.h"
+
+namespace vantor {
+
+std::optional<int> SelectionOfKeyEvent(uint32_t e) {
+  // The COM strings light their MHz digits (selection 4) or decimals (5)
+  // while those are tuned; the NAV strings light both together (1).
+  switch (e) {
+    case 0x10064: case 0x10065: case 0x10384: case 0x10385: return 4;
+    case 0x10066: case 0x10067: case 0x10386: case 0x10388: return 5;
+    case 0x10068: case 0x10069: case 0x1006a: case 0x1006b:
+    case 0x1006c: case 0x1006d: case 0x1006e: case 0x1006f: return 1;
+    default: return std::nullopt;
+  }
+}
+
+Panel::Panel(PanelConfig config, const std::string& module_dir)
+    : config_(std::move(config)), avionics_(vars_), renderer_(std::make_shared<GaugeRenderer>()) {
+  PrepareVariables(vars_);
+  std::map<std::string, const LoadedModule*> loaded;
+  for (const std::string& name : ModulesUsed(config_)) {
+    auto module = LoadedModule::Load(module_dir + "/" + name + ".gau");
+    loaded[name] = module.get();
+    modules_[name] = std::move(module);
+  }
+  ValidatePanelConfig(config_, loaded);
+
+  ActiveSink active(this);
+  windows_.reserve(config_.windows.size());
+  for (const WindowConfig& wc : config_.windows) {
+    PanelWindow& w = windows_.emplace_back();
+    w.config = &wc;
+    w.visible = wc.visible;
+    w.canvas = std::make_unique<WindowCanvas>(wc.width, wc.height, renderer_);
+    if (!wc.background.empty()) w.canvas->SetBackground(wc.background);
+    w.gauges.reserve(wc.gauges.size());
+    for (const GaugePlacement& p : wc.gauges) {
+      LoadedModule& module = *modules_.at(p.module);
+      PlacedGauge& g = w.gauges.emplace_back();
+      g.placement = &p;
+      g.instance = std::make_unique<GaugeInstance>(module, module.gauge(p.gauge), this);
+      const GaugeInstance& gi = *g.instance;
+      const PixelSize size = PlacedSize(p, gi.header()->default_width_mm, gi.width(), gi.height());
+      g.rect = {p.x, p.y, size.width, size.height};
+      g.scale_x = gi.width() > 0 ? double(size.width) / gi.width() : 1;
+      g.scale_y = gi.height() > 0 ? double(size.height) / gi.height() : 1;
+      g.mouse = std::make_unique<MouseMap>(gi.header()->mouse, gi.width(), gi.height());
+      w.canvas->Place(g.instance.get(), p.x, p.y, size.width, size.height);
+    }
+  }
+  Update();
+}
+
+Panel::~Panel() {
+  ActiveSink active(this);
+  windows_.clear();  // the gauges go before their modules
+}
+
+const PanelWindow* Panel::Window(uint32_t id) const {
+  for (const PanelWindow& w : windows_)
+    if (w.config->id == id) return &w;
+  return nullptr;
+}
+
+PanelWindow* Panel::MutableWindow(uint32_t id) { return const_cast<PanelWindow*>(Window(id)); }
+
+WindowCanvas& Panel::Canvas(uint32_t id) {
+  PanelWindow* w = MutableWindow(id);
+  if (w == nullptr) throw std::out_of_range("the panel has no window " + std::to_string(id));
+  return *w->canvas;
+}
+
+void Panel::SetScenario(std::optional<Scenario> scenario) {
+  scenario_ = std::move(scenario);
+  time_ = 0;
+  if (scenario_) scenario_->Apply(0, vars_);
+}
+
+void Panel::SetSpeed(double speed) {
+  if (!std::isfinite(speed) || speed <= 0 || speed > 100)
+    throw std::invalid_argument("speed must be above 0 and at most 100");
+  speed_ = speed;
+}
+
+void Panel::Seek(double seconds) {
+  if (!std::isfinite(seconds)) throw std::invalid_argument("time must be a number");
+  const double end = scenario_ ? scenario_->duration() : 0;
+  time_ = std::fmin(std::fmax(seconds, 0.0), end);
+  if (scenario_) scenario_->Apply(time_, vars_);
+}
+
+void Panel::Advance(double seconds) {
+  if (!std::isfinite(seconds) || seconds <= 0) return;
+  if (playing_ && scenario_) {
+    time_ += seconds * speed_;
+    if (scenario_->duration() > 0 && time_ > scenario_->duration()) time_ = std::fmod(time_, scenario_->duration());
+    scenario_->Apply(time_, vars_);
+  }
+  avionics_.Tick(seconds);
+  for (PanelWindow& w : windows_)
+    for (PlacedGauge& g : w.gauges)
+      if (!g.selections.empty() && (g.selection_left -= seconds) <= 0) g.selections.clear();
+}
+
+void Panel::Update(bool all) {
+  FailureSet effective = failures_;
+  avionics_.PowerFailures(effective);
+  const HostContext context{vars_, effective, this};
+  for (PanelWindow& w : windows_) {
+    if (!w.visible && !all) continue;
+    for (PlacedGauge& g : w.gauges) g.instance->Update(context);
+  }
+}
+
+std::vector<Rect> Panel::Render(uint32_t window_id, bool full) {
+  PanelWindow* w = MutableWindow(window_id);
+  if (w == nullptr) throw std::out_of_range("the panel has no window " + std::to_string(window_id));
+  RenderOptions options;
+  options.night = night;
+  options.panel_lights = panel_lights;
+  for (PlacedGauge& g : w->gauges) w->canvas->SetSelections(g.instance.get(), g.selections);
+  return w->canvas->Render(options, full);
+}
+
+std::pair<const PlacedGauge*, MouseHit> Panel::Find(const PanelWindow& w, int x, int y) const {
+  // The topmost gauge with something to click wins; failing that, the
+  // topmost with a help text there.
+  const PlacedGauge* help_gauge = nullptr;
+  MouseHit help_hit;
+  for (auto it = w.gauges.rbegin(); it != w.gauges.rend(); ++it) {
+    const PlacedGauge& g = *it;
+    if (x < g.rect.x || y < g.rect.y || x >= g.rect.x + g.rect.width || y >= g.rect.y + g.rect.height) continue;
+    const int gx = static_cast<int>(std::floor((x - g.rect.x) / g.scale_x));
+    const int gy = static_cast<int>(std::floor((y - g.rect.y) / g.scale_y));
+    const MouseHit hit = g.mouse->At(gx, gy);
+    if (hit.kind != MouseHit::None) return {&g, hit};
+    if (help_gauge == nullptr && hit.help_id != 0) {
+      help_gauge = &g;
+      help_hit = hit;
+    }
+  }
+  return {help_gauge, help_hit};
+}
+
+PointerInfo Panel::Pointer(uint32_t window_id, int x, int y) const {
+  PointerInfo info;
+  const PanelWindow* w = Window(window_id);
+  if (w == nullptr) return info;
+  auto [g, hit] = Find(*w, x, y);
+  if (g == nullptr) return info;
+  info.gauge = g->placement->gauge;
+  info.cursor = hit.cursor;
+  info.help_id = hit.help_id;
+  info.help_text = std::string(HelpText(hit.help_id));
+  return info;
+}
+
+ClickReport Panel::Click(uint32_t window_id, int x, int y, uint32_t mouse_flags) {
+  ClickReport report;
+  PanelWindow* w = MutableWindow(window_id);
+  if (w == nullptr) return report;
+  report.pointer = Pointer(window_id, x, y);
+  auto [found, hit] = Find(*w, x, y);
+  if (found == nullptr || hit.kind == MouseHit::None) return report;
+  PlacedGauge& g = const_cast<PlacedGauge&>(*found);
+  const int gx = static_cast<int>(std::floor((x - g.rect.x) / g.scale_x));
+  const int gy = static_cast<int>(std::floor((y - g.rect.y) / g.scale_y));
+  recording_ = &report;
+  const ClickOutcome out = vantor::Click(*g.mouse, gx, gy, mouse_flags, *this);
+  recording_ = nullptr;
+  report.hit = out.hit.kind;
+  report.acted = out.acted;
+  report.result = out.result;
+  if (out.acted && out.hit.kind == MouseHit::Event)
+    if (auto selection = SelectionOfKeyEvent(out.hit.child->key_event)) {
+      g.selections = {*selection};
+      g.selection_left = kHighlightSeconds;
+    }
+  return report;
+}
+
+int32_t Panel::TriggerKeyEvent(uint32_t key_event, uint32_t value) {
+  if (recording_) recording_->key_events.emplace_back(key_event, value);
+  avionics_.KeyEvent(key_event, value);
+  return 0;
+}
+
+void Panel::LookupVar(ModuleVar* var) { vars_.Refresh(*var); }
+
+int32_t Panel::SetVisible(const char* op, uint32_t id, std::optional<bool> visible) {
+  PanelWindow* w = MutableWindow(id);
+  int32_t result = 0;
+  if (w != nullptr) {
+    const bool now = visible ? *visible : !w->visible;
+    if (now != w->visible) {
+      w->visible = now;
+      ++layout_version_;  // a window that opens is brought up to date by the next Update
+    }
+    result = 1;
+  }
+  if (recording_) recording_->windows.push_back({op, id, result});
+  return result;
+}
+
+int32_t Panel::TogglePanelWindow(uint32_t id) { return SetVisible("toggle", id, std::nullopt); }
+int32_t Panel::OpenPanelWindow(uint32_t id) { return SetVisible("open", id, true); }
+int32_t Panel::ClosePanelWindow(uint32_t id) { return SetVisible("close", id, false); }
+
+}  // namespace vantor
