@@ -32,7 +32,7 @@ struct WindowButton {
 
 }  // namespace
 
-//                                                         window id
+// Each button's window id, which its gauge name carries.
 static constexpr MouseHandler Toggle20Click  = ToggleWindowClick<20>;
 static constexpr MouseHandler Toggle10Click  = ToggleWindowClick<10>;
 static constexpr MouseHandler Toggle75Click  = ToggleWindowClick<75>;
