@@ -32,22 +32,29 @@ void AddDirty(std::vector<Rect>& dirty, Rect rect) {
 // is, at night by the panel flood light or only by the night ambient.
 Light BackgroundLight(const RenderOptions& options) { return LightFor(kDrawFloodLit, options); }
 
-SurfacePtr LitCopy(cairo_surface_t* picture, Light light) {
-  const int w = cairo_image_surface_get_width(picture), h = cairo_image_surface_get_height(picture);
-  SurfacePtr copy = NewSurface(w, h);
-  cairo_t* cr = cairo_create(copy.get());
+// The background stretched to the window and lit, once per full frame:
+// each later frame copies its pixels unchanged, so a rectangle redrawn
+// alone matches the same rectangle of a full frame exactly.
+SurfacePtr FittedBackground(cairo_surface_t* picture, Light light, int width, int height) {
+  SurfacePtr fitted = NewSurface(width, height);
+  const int pw = cairo_image_surface_get_width(picture), ph = cairo_image_surface_get_height(picture);
+  cairo_t* cr = cairo_create(fitted.get());
+  if (pw > 0 && ph > 0) cairo_scale(cr, double(width) / pw, double(height) / ph);
   cairo_set_source_surface(cr, picture, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  // Stretching must not blend the edge pixels with the nothing beyond.
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
   cairo_paint(cr);
   cairo_destroy(cr);
-  cairo_surface_flush(copy.get());
-  unsigned char* data = cairo_image_surface_get_data(copy.get());
-  const int stride = cairo_image_surface_get_stride(copy.get());
-  for (int y = 0; y < h; ++y) {
+  cairo_surface_flush(fitted.get());
+  unsigned char* data = cairo_image_surface_get_data(fitted.get());
+  const int stride = cairo_image_surface_get_stride(fitted.get());
+  for (int y = 0; y < height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
-    for (int x = 0; x < w; ++x) row[x] = (row[x] & 0xFF000000) | Lit(row[x] & 0xFFFFFF, light);
+    for (int x = 0; x < width; ++x) row[x] = (row[x] & 0xFF000000) | Lit(row[x] & 0xFFFFFF, light);
   }
-  cairo_surface_mark_dirty(copy.get());
-  return copy;
+  cairo_surface_mark_dirty(fitted.get());
+  return fitted;
 }
 
 }  // namespace
@@ -115,7 +122,8 @@ std::vector<Rect> WindowCanvas::Render(const RenderOptions& options, bool full) 
     DrawGauge(p, options);
     if (!full) AddDirty(dirty, p.rect.Intersect(window));
   }
-  if (full && background_) lit_background_ = LitCopy(background_.get(), BackgroundLight(options));
+  if (full && background_)
+    fitted_background_ = FittedBackground(background_.get(), BackgroundLight(options), width_, height_);
   if (full) dirty = window.empty() ? std::vector<Rect>{} : std::vector<Rect>{window};
   for (const Rect& area : dirty) Composite(area);
   cairo_surface_flush(surface_.get());
@@ -141,21 +149,9 @@ void WindowCanvas::Composite(const Rect& area) {
   cairo_rectangle(cr, area.x, area.y, area.width, area.height);
   cairo_clip(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  if (lit_background_) {
-    cairo_save(cr);
-    const int bw = cairo_image_surface_get_width(lit_background_.get());
-    const int bh = cairo_image_surface_get_height(lit_background_.get());
-    if (bw > 0 && bh > 0) cairo_scale(cr, double(width_) / bw, double(height_) / bh);
-    cairo_set_source_surface(cr, lit_background_.get(), 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-    // Stretching must not blend the edge pixels with the nothing beyond.
-    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-    cairo_paint(cr);
-    cairo_restore(cr);
-  } else {
-    cairo_set_source_rgba(cr, 0, 0, 0, 0);
-    cairo_paint(cr);
-  }
+  if (fitted_background_) cairo_set_source_surface(cr, fitted_background_.get(), 0, 0);
+  else cairo_set_source_rgba(cr, 0, 0, 0, 0);
+  cairo_paint(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   for (const Placement& p : placements_) {
     if (!p.rect.Overlaps(area)) continue;

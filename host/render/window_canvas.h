@@ -73,7 +73,7 @@ class WindowCanvas {
   std::shared_ptr<GaugeRenderer> renderer_;
   SurfacePtr surface_;
   SurfacePtr background_;
-  SurfacePtr lit_background_;  // the background in the light of the last full frame
+  SurfacePtr fitted_background_;  // stretched and lit for the last full frame
   std::vector<Placement> placements_;
   RenderOptions last_options_;
   bool everything_stale_ = true;
