@@ -26,8 +26,6 @@ struct Rect {
 // Where the window places the gauge; fails the build if it does not.
 Rect Placed(const vantor::WindowConfig& window, std::string_view gauge);
 
-inline constexpr art::Rgb kPanelBlack = art::Byte(30, 31, 34);
-inline constexpr art::Rgb kGlareShield = art::Byte(20, 20, 22);
 inline constexpr art::Rgb kSilkscreen = art::Byte(228, 228, 220);
 inline constexpr art::Rgb kPlacardRed = art::Byte(170, 28, 24);
 
