@@ -61,7 +61,7 @@ struct ElementState {
   int frame = -1;                  // icons: -1 shows nothing
   double angle = 0;                // needles: degrees clockwise from the bitmap's own direction
   double offset_x = 0, offset_y = 0;  // slider move; picture move inside a window; sprite move
-  double rotation = 0;             // sprites: degrees clockwise
+  double rotation = 0;             // sprites: degrees counter-clockwise (a card turned by a positive course)
   bool hidden = false;             // the hidden flag
   FailureEffect failure = FailureEffect::None;
   bool changed = true;             // differs from the previous update
