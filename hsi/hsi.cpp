@@ -34,50 +34,19 @@ void ShowOnlyIf(Element* element, bool shown) {
 double DrawableAngle(double degrees) { return std::isfinite(degrees) ? degrees : 0.0; }
 
 // ---------------------------------------------------------------------------
-// Failure lists: (failure key, action)
+// Value callbacks, defined under the records they serve
 
-const FailureRecord CardFailures[] = {        // compass card, heading bug
-    {11, 1, 0}, {20, 1, 0}, {0, 0, 0}};
-const FailureRecord NavFailures[] = {         // course pointer, TO/FROM arrows, deviation bar
-    {11, 1, 0}, {14, 2, 0}, {20, 1, 0}, {21, 2, 0}, {0, 0, 0}};
-const FailureRecord GlideslopeFailures[] = {  // glideslope pointer
-    {14, 2, 0}, {20, 1, 0}, {21, 2, 0}, {0, 0, 0}};
+double HsiCardAngle(Element* element);
 
-// ---------------------------------------------------------------------------
-// Value callbacks
-
-// The card turns against the heading. The result is left unwrapped: 360 at
-// north draws the same as 0.
-double HsiCardAngle(Element* element) {
-  return DrawableAngle(360.0 - VarDouble(reinterpret_cast<NeedleElement*>(element)->var));
-}
-
-// What a member of HsiRelativeToHeading reads: a needle's own variable, or
-// the deviation bar sprite's rotation variable.
-double NeedleReading(Element* element) {
-  return VarDouble(reinterpret_cast<NeedleElement*>(element)->var);
-}
-double RotationReading(Element* element) {
-  return VarDouble(reinterpret_cast<SpriteElement*>(element)->rotation_var);
-}
-
-// ShownFor names the TO/FROM state in which the element is drawn; every
-// other state, the out-of-range ones too, hides it. kAlwaysShown leaves the
-// draw flags alone; no 32-bit state can equal it.
+// HsiRelativeToHeading: a pointer on the card turns by its reading minus
+// the heading. ShownFor names the TO/FROM state in which its element is
+// drawn; every other state, the out-of-range ones too, hides it.
+// kAlwaysShown leaves the draw flags alone; no 32-bit state can equal it.
 constexpr int64_t kAlwaysShown = -1;
-
-// Pointers ride on the card: each turns by its own angle minus the heading,
-// unwrapped, so heading 350 and bug 30 give -320, drawn as 40 clockwise.
+double NeedleReading(Element* element);
+double RotationReading(Element* element);
 template <double (*Reading)(Element*), int64_t ShownFor>
-double HsiRelativeToHeading(Element* element) {
-  const double reading = Reading(element);
-  if constexpr (ShownFor != kAlwaysShown) {
-    ForwardLookupVar(&HsiToFromVar);
-    ShowOnlyIf(element, VarU32(HsiToFromVar) == ShownFor);
-  }
-  ForwardLookupVar(&HsiHeadingVar);
-  return DrawableAngle(reading - VarDouble(HsiHeadingVar));
-}
+double HsiRelativeToHeading(Element* element);
 
 //                                             reads            shown for TO/FROM
 constexpr ValueCallback HsiBugAngle      = HsiRelativeToHeading<NeedleReading,   kAlwaysShown>;
@@ -87,27 +56,19 @@ constexpr ValueCallback HsiToAngle       = HsiRelativeToHeading<NeedleReading,  
 constexpr ValueCallback HsiBarRotation   = HsiRelativeToHeading<RotationReading, kAlwaysShown>;
 constexpr ValueCallback HsiNavFlagAngle  = HsiRelativeToHeading<NeedleReading,   0>;
 
-// The upper bound is tested first, so a value on a bound passes unchanged.
-// A reading that is not a number centres the pointer and leaves the GS flag
-// showing, as a dead receiver would.
-double ClampUnit(double value) {
-  if (value > 1.0) return 1.0;
-  if (value < -1.0) return -1.0;
-  return std::isnan(value) ? 0.0 : value;
-}
+// HsiClampUnit: the glideslope pointer and the GS flag, held to -1..1.
+double HsiClampUnitGlideslope(Element* element);
+double HsiClampUnitGsFlag(Element* element);
 
-// HsiClampUnit, glideslope pointer: one unit is the pointer's full travel.
-double HsiClampUnitGlideslope(Element* element) {
-  return ClampUnit(VarDouble(reinterpret_cast<SliderElement*>(element)->y_var));
-}
+// ---------------------------------------------------------------------------
+// Failure lists: (failure key, action)
 
-// HsiClampUnit, GS flag: a positive token variable 0x354 takes the flag out
-// of view whatever the frame; otherwise a negative frame shows nothing.
-double HsiClampUnitGsFlag(Element* element) {
-  ForwardLookupVar(&HsiGsFlagVar);
-  ShowOnlyIf(element, !(VarDouble(HsiGsFlagVar) > 0.0));
-  return ClampUnit(VarDouble(reinterpret_cast<IconElement*>(element)->var));
-}
+const FailureRecord CardFailures[] = {        // compass card, heading bug
+    {11, 1, 0}, {20, 1, 0}, {0, 0, 0}};
+const FailureRecord NavFailures[] = {         // course pointer, TO/FROM arrows, deviation bar
+    {11, 1, 0}, {14, 2, 0}, {20, 1, 0}, {21, 2, 0}, {0, 0, 0}};
+const FailureRecord GlideslopeFailures[] = {  // glideslope pointer
+    {14, 2, 0}, {20, 1, 0}, {21, 2, 0}, {0, 0, 0}};
 
 // ---------------------------------------------------------------------------
 // Element chain, depth 0 (the bezel) to 11 (the NAV flag)
@@ -217,3 +178,59 @@ GaugeHeader hsiGauge = {kHeaderVersion, "hsi", HsiElements,
                         Routines::One, Routines::Two, Routines::Three, Routines::Four,
                         Routines::Five, Routines::Six, Routines::Seven,
                         120, HsiMouse, nullptr, nullptr, 0};
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Value callbacks of the chain above
+
+// The card turns against the heading. The result is left unwrapped: 360 at
+// north draws the same as 0.
+double HsiCardAngle(Element* element) {
+  return DrawableAngle(360.0 - VarDouble(reinterpret_cast<NeedleElement*>(element)->var));
+}
+
+// What a member of HsiRelativeToHeading reads: a needle's own variable, or
+// the deviation bar sprite's rotation variable.
+double NeedleReading(Element* element) {
+  return VarDouble(reinterpret_cast<NeedleElement*>(element)->var);
+}
+double RotationReading(Element* element) {
+  return VarDouble(reinterpret_cast<SpriteElement*>(element)->rotation_var);
+}
+
+// Unwrapped: heading 350 and bug 30 give -320, which draws as 40 clockwise.
+template <double (*Reading)(Element*), int64_t ShownFor>
+double HsiRelativeToHeading(Element* element) {
+  const double reading = Reading(element);
+  if constexpr (ShownFor != kAlwaysShown) {
+    ForwardLookupVar(&HsiToFromVar);
+    ShowOnlyIf(element, VarU32(HsiToFromVar) == ShownFor);
+  }
+  ForwardLookupVar(&HsiHeadingVar);
+  return DrawableAngle(reading - VarDouble(HsiHeadingVar));
+}
+
+// The upper bound is tested first, so a value on a bound passes unchanged.
+// A reading that is not a number centres the pointer and leaves the GS flag
+// showing, as a dead receiver would.
+double ClampUnit(double value) {
+  if (value > 1.0) return 1.0;
+  if (value < -1.0) return -1.0;
+  return std::isnan(value) ? 0.0 : value;
+}
+
+// HsiClampUnit, glideslope pointer: one unit is the pointer's full travel.
+double HsiClampUnitGlideslope(Element* element) {
+  return ClampUnit(VarDouble(reinterpret_cast<SliderElement*>(element)->y_var));
+}
+
+// HsiClampUnit, GS flag: a positive token variable 0x354 takes the flag out
+// of view whatever the frame; otherwise a negative frame shows nothing.
+double HsiClampUnitGsFlag(Element* element) {
+  ForwardLookupVar(&HsiGsFlagVar);
+  ShowOnlyIf(element, !(VarDouble(HsiGsFlagVar) > 0.0));
+  return ClampUnit(VarDouble(reinterpret_cast<IconElement*>(element)->var));
+}
+
+}  // namespace

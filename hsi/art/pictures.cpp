@@ -25,6 +25,8 @@ constexpr Rgb kLetterDark = Byte(30, 30, 30);
 // spills onto the card).
 constexpr double kDiscRadius = 86.0;
 constexpr double kBarWindowRadius = 84.5;
+// Width of the course line, the deviation bar's included.
+constexpr double kCourseShaft = 5.0;
 
 struct Centre {
   double x, y;
@@ -216,7 +218,7 @@ void DrawCoursePointer(Canvas& canvas) {
   }
 
   const double tip = c.y - (canvas.height() / 2.0 - 0.5);
-  const double shaft = 5;
+  const double shaft = kCourseShaft;
   SetColour(cr, kCourseYellow);
   Triangle(cr, c.x, tip, c.x - 12, tip + 24, c.x + 12, tip + 24);
   cairo_fill(cr);
@@ -237,14 +239,16 @@ void DrawToFromArrow(Canvas& canvas, bool to) {
   cairo_fill(cr);
 }
 
-// Deviation bar texture: one yellow line through the texture's centre, the
-// full height of the texture; the window picture decides how much of it is
-// seen.
+// Deviation bar texture: one yellow line down the middle of the texture, the
+// middle that turns on the card's centre, the full height of the texture;
+// the window picture decides how much of it is seen. The texture is drawn
+// enlarged by its scale, so the line is narrowed by it to match the course
+// pointer's shaft.
 void DrawDeviationBar(Canvas& canvas) {
-  const double centre = hsi::kCentre.x - hsi::kDeviationWindowAt.x + 0.5;
+  const double width = kCourseShaft / hsi::kDeviationTextureScale;
   cairo_t* cr = canvas.cr();
   SetColour(cr, kCourseYellow);
-  cairo_rectangle(cr, centre - 2.5, 0, 5, canvas.height());
+  cairo_rectangle(cr, canvas.width() / 2.0 - width / 2, 0, width, canvas.height());
   cairo_fill(cr);
 }
 
