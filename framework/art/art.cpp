@@ -258,16 +258,20 @@ void Lamp(cairo_t* cr, double cx, double cy, double r, Rgb c, bool lit) {
   cairo_restore(cr);
 }
 
-void Button(cairo_t* cr, double x, double y, double w, double h, const std::string& legend,
-            bool lit, Rgb lit_colour) {
-  cairo_save(cr);
-  double r = std::fmin(w, h) * 0.15;
+void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r) {
+  r = std::fmin(r, std::fmin(w, h) / 2);
   cairo_new_sub_path(cr);
   cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
   cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
   cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
   cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
   cairo_close_path(cr);
+}
+
+void Button(cairo_t* cr, double x, double y, double w, double h, const std::string& legend,
+            bool lit, Rgb lit_colour) {
+  cairo_save(cr);
+  RoundedRectPath(cr, x, y, w, h, std::fmin(w, h) * 0.15);
   SetColour(cr, Byte(34, 34, 36));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(110, 110, 115));

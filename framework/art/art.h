@@ -109,6 +109,9 @@ void Rocker(cairo_t* cr, double x, double y, double w, double h, bool on, const 
 void Toggle(cairo_t* cr, double cx, double cy, double size, bool up);
 // A round lamp, dark or lit.
 void Lamp(cairo_t* cr, double cx, double cy, double radius, Rgb colour, bool lit);
+// The path of a rectangle with rounded corners (radius cut to fit), for the
+// caller to fill or stroke.
+void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
 // A rounded push button with a legend, dark or lit.
 void Button(cairo_t* cr, double x, double y, double w, double h, const std::string& legend,
             bool lit, Rgb lit_colour = kAmber);

@@ -41,7 +41,7 @@ constexpr LeverKnob kLeverKnobs[] = {
 // The knob's outline: a rounded block, or one with teeth top and bottom.
 void KnobOutline(cairo_t* cr, const LeverKnob& k, double x, double y, double w, double h) {
   if (k.grip != Grip::Serrated) {
-    RoundedRect(cr, x, y, w, h, 6);
+    art::RoundedRectPath(cr, x, y, w, h, 6);
     return;
   }
   const int teeth = static_cast<int>(w / 4);
@@ -142,10 +142,10 @@ void DrawCarbHeatKnob(Canvas& c, bool pulled) {
   CylinderGradient(cr, cx - 3, cx + 3, kChrome);
   cairo_fill(cr);
   HexNut(cr, cx, 10, 8);
-  RoundedRect(cr, cx - kw / 2 + 2, top + 3, kw, kh, 5);
+  art::RoundedRectPath(cr, cx - kw / 2 + 2, top + 3, kw, kh, 5);
   DropShadow(cr);
   cairo_fill(cr);
-  RoundedRect(cr, cx - kw / 2, top, kw, kh, 5);
+  art::RoundedRectPath(cr, cx - kw / 2, top, kw, kh, 5);
   VerticalGradient(cr, top, top + kh, Byte(96, 96, 102), Byte(30, 30, 33));
   cairo_fill(cr);
   cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
@@ -293,7 +293,7 @@ void LockCylinder(cairo_t* cr, double cx, double cy) {
 void DrawKeyBezel(Canvas& c) {
   cairo_t* cr = c.cr();
   const double cx = kKeyAt.x + kKeyPivotX, cy = kKeyAt.y + kKeyPivotY;
-  RoundedRect(cr, 0.5, 0.5, c.width() - 1, c.height() - 1, 9);
+  art::RoundedRectPath(cr, 0.5, 0.5, c.width() - 1, c.height() - 1, 9);
   VerticalGradient(cr, 0, c.height(), Byte(70, 70, 75), Byte(34, 34, 37));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(120, 120, 126));
@@ -314,7 +314,7 @@ void DrawKeyBezel(Canvas& c) {
   CylinderGradient(cr, cx - 17, cx + 17, kChrome);
   cairo_fill(cr);
   LockCylinder(cr, cx, cy);
-  RoundedRect(cr, cx - 1.5, cy - 7.5, 3, 15, 1);
+  art::RoundedRectPath(cr, cx - 1.5, cy - 7.5, 3, 15, 1);
   SetColour(cr, Byte(20, 20, 22));
   cairo_fill(cr);
 }
@@ -326,7 +326,7 @@ void DrawKey(Canvas& c, int position) {
   cairo_translate(cr, kKeyPivotX, kKeyPivotY);
   cairo_rotate(cr, (position - 2) * kKeyStepDegrees * M_PI / 180);
   // Shoulder in the cylinder, then the bow standing out of it.
-  RoundedRect(cr, -4, -9, 8, 18, 1.5);
+  art::RoundedRectPath(cr, -4, -9, 8, 18, 1.5);
   SetColour(cr, Byte(150, 152, 156));
   cairo_fill(cr);
   cairo_new_path(cr);

@@ -14,16 +14,6 @@ Rgb Scale(Rgb c, double f) {
   return out;
 }
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min({r, w / 2, h / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
   cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
@@ -71,7 +61,7 @@ void RecessedPanel(art::Canvas& canvas, double inset) {
   cairo_t* cr = canvas.cr();
   const double w = canvas.width() - 2 * inset, h = canvas.height() - 2 * inset;
   cairo_save(cr);
-  RoundedRect(cr, inset, inset, w, h, 6);
+  art::RoundedRectPath(cr, inset, inset, w, h, 6);
   VerticalGradient(cr, inset, inset + h, Byte(40, 42, 45), Byte(54, 56, 60));
   cairo_fill(cr);
   // Light falls from above: the upper lip casts a shadow into the recess
@@ -95,7 +85,7 @@ void RecessedPanel(art::Canvas& canvas, double inset) {
 static void Paddle(cairo_t* cr, double x, double y, double w, double h, bool upper_pressed, Rgb colour) {
   const double mid = y + h / 2;
   cairo_save(cr);
-  RoundedRect(cr, x, y, w, h, 2);
+  art::RoundedRectPath(cr, x, y, w, h, 2);
   cairo_clip(cr);
   const Rgb raised_top = Scale(colour, 1.08), raised_bottom = Scale(colour, 0.86);
   const Rgb sunk_top = Scale(colour, 0.55), sunk_bottom = Scale(colour, 0.7);
@@ -121,7 +111,7 @@ static void Paddle(cairo_t* cr, double x, double y, double w, double h, bool upp
 }
 
 static void Bezel(cairo_t* cr, Box box) {
-  RoundedRect(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
+  art::RoundedRectPath(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
   SetColour(cr, Byte(34, 34, 36));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(96, 96, 100));
@@ -156,7 +146,7 @@ void SplitRocker(cairo_t* cr, Box box, int bat_paddle_width, bool bat_on, bool a
 
 void ThumbWheel(cairo_t* cr, Box box, bool mark_high) {
   cairo_save(cr);
-  RoundedRect(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
+  art::RoundedRectPath(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
   SetColour(cr, Byte(22, 22, 24));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(90, 90, 94));
@@ -238,7 +228,7 @@ void ToggleSwitch(cairo_t* cr, Box box, bool up) {
 
 void KeyCap(cairo_t* cr, Box box, const std::string& letter) {
   cairo_save(cr);
-  RoundedRect(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
+  art::RoundedRectPath(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 3);
   VerticalGradient(cr, box.y, box.y + box.h, Byte(222, 222, 216), Byte(150, 150, 146));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(70, 70, 72));
@@ -250,11 +240,11 @@ void KeyCap(cairo_t* cr, Box box, const std::string& letter) {
 
 void LampCap(cairo_t* cr, Box box, const std::string& legend, Rgb colour, bool lit) {
   cairo_save(cr);
-  RoundedRect(cr, box.x, box.y, box.w, box.h, 4);
+  art::RoundedRectPath(cr, box.x, box.y, box.w, box.h, 4);
   VerticalGradient(cr, box.y, box.y + box.h, Byte(88, 88, 92), Byte(44, 44, 48));
   cairo_fill(cr);
   const double lx = box.x + 5, ly = box.y + 5, lw = box.w - 10, lh = box.h - 10;
-  RoundedRect(cr, lx, ly, lw, lh, 2);
+  art::RoundedRectPath(cr, lx, ly, lw, lh, 2);
   if (lit) {
     cairo_pattern_t* g = cairo_pattern_create_radial(lx + lw / 2, ly + lh / 2, 1, lx + lw / 2, ly + lh / 2, lw * 0.75);
     const Rgb hot = Scale(colour, 1.5);

@@ -24,7 +24,6 @@ inline constexpr Rgb kChrome = art::Byte(190, 192, 196);
 
 Rgb Scale(Rgb c, double factor);  // darker below 1, lighter above; never pure black
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 // A vertical gradient as the source, top colour to bottom colour.
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
 // A horizontal gradient that shades a rod or drum as a cylinder.

@@ -58,10 +58,10 @@ void DrawSwitchPanel(Canvas& c) {
   Lines(cr, {"RAD", "LIGHT"}, 30, 76, 7.5, art::kMarkWhite);
 
   // The slot the master rocker sits in; it shows when the rocker cannot.
-  RoundedRect(cr, kBatAltRockerAt.x, kBatAltRockerAt.y, kBatAltWidth, kBatAltHeight, 3);
+  art::RoundedRectPath(cr, kBatAltRockerAt.x, kBatAltRockerAt.y, kBatAltWidth, kBatAltHeight, 3);
   SetColour(cr, Byte(12, 12, 13));
   cairo_fill(cr);
-  RoundedRect(cr, kBatAltRockerAt.x + 0.5, kBatAltRockerAt.y + 0.5, kBatAltWidth - 1, kBatAltHeight - 1, 3);
+  art::RoundedRectPath(cr, kBatAltRockerAt.x + 0.5, kBatAltRockerAt.y + 0.5, kBatAltWidth - 1, kBatAltHeight - 1, 3);
   SetColour(cr, Byte(90, 92, 96));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
@@ -89,7 +89,7 @@ const LampPicture kLamps[] = {
 
 void DrawWarningStrip(Canvas& c) {
   cairo_t* cr = c.cr();
-  RoundedRect(cr, 0.5, 0.5, c.width() - 1, c.height() - 1, 5);
+  art::RoundedRectPath(cr, 0.5, 0.5, c.width() - 1, c.height() - 1, 5);
   VerticalGradient(cr, 0, c.height(), Byte(58, 58, 62), Byte(30, 30, 33));
   cairo_fill_preserve(cr);
   SetColour(cr, Byte(110, 110, 116));

@@ -37,25 +37,16 @@ void ManifoldFace(Canvas& face) {
   Label(cr, "IN. HG", c.x, c.y + 60, 11, kMarkWhite, false);
 }
 
-// A rounded frame: the EGT gauge is taller than wide.
-void RoundedBox(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
 // 500 to 1700 °F: a mark every 25 °F, a longer one every 100 °F, numbers
 // at the table points.
 void EgtFace(Canvas& face) {
   cairo_t* cr = face.cr();
   const Spot c = Centre(kEgtPivot);
-  RoundedBox(cr, 1, 1, face.width() - 2, face.height() - 2, 26);
+  // A rounded frame: the EGT gauge is taller than wide.
+  art::RoundedRectPath(cr, 1, 1, face.width() - 2, face.height() - 2, 26);
   SetColour(cr, Byte(96, 98, 104));
   cairo_fill(cr);
-  RoundedBox(cr, 8, 8, face.width() - 16, face.height() - 16, 20);
+  art::RoundedRectPath(cr, 8, 8, face.width() - 16, face.height() - 16, 20);
   SetColour(cr, kEgtFace);
   cairo_fill(cr);
   for (int f = 500; f <= 1700; f += 25) {
@@ -76,7 +67,7 @@ void EgtHubCover(Canvas& cover) {
   const Spot c = Centre(kEgtPivot);
   const double top = c.y - 24;
   cairo_save(cr);
-  RoundedBox(cr, 8, 8, cover.width() - 16, cover.height() - 16, 20);
+  art::RoundedRectPath(cr, 8, 8, cover.width() - 16, cover.height() - 16, 20);
   cairo_clip(cr);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, cover.height());
   cairo_pattern_add_color_stop_rgb(g, 0, 0.40, 0.41, 0.43);
