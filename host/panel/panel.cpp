@@ -1,6 +1,8 @@
 #include "panel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "model/catalogue.h"
 
@@ -157,6 +159,105 @@ PointerInfo Panel::Pointer(uint32_t window_id, int x, int y) const {
   info.help_id = hit.help_id;
   info.help_text = std::string(HelpText(hit.help_id));
   return info;
+}
+
+namespace {
+
+// The window coordinates, from `start` to `start + length`, where the gauge
+// pixel under the pointer (floor of the offset over `scale`) reaches one of
+// the gauge's box edges: the only places where a hit on it can change.
+void AddCrossings(std::set<int>& out, int start, int length, double scale, const std::set<int64_t>& edges) {
+  out.insert(start);
+  out.insert(start + length);
+  int64_t before = 0;
+  for (int i = 0; i < length; ++i) {
+    const auto at = static_cast<int64_t>(std::floor(i / scale));
+    if (i > 0) {
+      auto e = edges.upper_bound(before);
+      if (e != edges.end() && *e <= at) out.insert(start + i);
+    }
+    before = at;
+  }
+}
+
+}  // namespace
+
+std::vector<HitArea> Panel::HitMap(uint32_t window_id) const {
+  std::vector<HitArea> out;
+  const PanelWindow* w = Window(window_id);
+  if (w == nullptr) return out;
+  const int width = w->config->width, height = w->config->height;
+  std::set<int> xs{0, width}, ys{0, height};
+  for (const PlacedGauge& g : w->gauges) {
+    std::set<int64_t> ex, ey;
+    for (const auto* areas : {&g.mouse->parents(), &g.mouse->children()})
+      for (const PlacedArea& a : *areas) {
+        ex.insert({a.box.x, int64_t{a.box.x} + a.box.w});
+        ey.insert({a.box.y, int64_t{a.box.y} + a.box.h});
+      }
+    AddCrossings(xs, g.rect.x, g.rect.width, g.scale_x, ex);
+    AddCrossings(ys, g.rect.y, g.rect.height, g.scale_y, ey);
+  }
+  std::erase_if(xs, [&](int x) { return x < 0 || x > width; });
+  std::erase_if(ys, [&](int y) { return y < 0 || y > height; });
+  const std::vector<int> cx(xs.begin(), xs.end()), cy(ys.begin(), ys.end());
+
+  // Between crossings every gauge sees the same box edges, so one probe
+  // per cell finds what the whole cell finds. Runs of equal cells in a row
+  // become one area, and an area grows downwards while the next row has
+  // the same run.
+  using Key = std::tuple<const PlacedGauge*, const MouseRect*, uint32_t>;
+  struct Open {
+    HitArea area;
+    Key key;
+  };
+  std::vector<Open> open, next;
+  auto close = [&](const Open& o) { out.push_back(o.area); };
+  for (size_t j = 0; j + 1 < cy.size(); ++j) {
+    next.clear();
+    for (size_t i = 0; i + 1 < cx.size();) {
+      const auto [g, hit] = Find(*w, cx[i], cy[j]);
+      const Key key{g, hit.child, hit.help_id};
+      size_t end = i + 1;
+      while (end + 1 < cx.size()) {
+        const auto [g2, hit2] = Find(*w, cx[end], cy[j]);
+        if (Key{g2, hit2.child, hit2.help_id} != key) break;
+        ++end;
+      }
+      if (g != nullptr) {
+        HitArea a;
+        a.rect = {cx[i], cy[j], cx[end] - cx[i], cy[j + 1] - cy[j]};
+        a.gauge = static_cast<int>(g - w->gauges.data());
+        a.cursor = hit.cursor;
+        a.help_id = hit.help_id;
+        if (hit.child != nullptr) {
+          const auto& children = g->mouse->children();
+          for (size_t c = 0; c < children.size(); ++c)
+            if (children[c].rect == hit.child) a.child = static_cast<int>(c);
+          a.mouse_flags = hit.child->mouse_flags;
+        }
+        next.push_back({a, key});
+      }
+      i = end;
+    }
+    // Continue the areas of the row above that this row repeats.
+    for (Open& n : next) {
+      auto above = std::find_if(open.begin(), open.end(), [&](const Open& o) {
+        return o.key == n.key && o.area.rect.x == n.area.rect.x && o.area.rect.width == n.area.rect.width;
+      });
+      if (above == open.end()) continue;
+      n.area.rect.y = above->area.rect.y;
+      n.area.rect.height += above->area.rect.height;
+      open.erase(above);
+    }
+    for (const Open& o : open) close(o);
+    open.swap(next);
+  }
+  for (const Open& o : open) close(o);
+  std::sort(out.begin(), out.end(), [](const HitArea& a, const HitArea& b) {
+    return std::tie(a.rect.y, a.rect.x) < std::tie(b.rect.y, b.rect.x);
+  });
+  return out;
 }
 
 ClickReport Panel::Click(uint32_t window_id, int x, int y, uint32_t mouse_flags) {

@@ -59,6 +59,18 @@ struct PointerInfo {
   std::string help_text;
 };
 
+// One rectangle of a window over which the pointer finds the same thing,
+// resolved exactly as Pointer and Click resolve it, so a viewer can show
+// cursors and help texts without asking at every pointer move.
+struct HitArea {
+  Rect rect;                 // window pixels
+  int gauge = -1;            // the placed gauge's index in its window
+  int child = -1;            // index into that gauge's mouse children(); -1 where only a help text is
+  int32_t cursor = -1;
+  uint32_t help_id = 0;
+  uint32_t mouse_flags = 0;  // the child's: which mouse actions reach it
+};
+
 struct WindowChange {
   std::string op;  // "toggle", "open", "close"
   uint32_t id;
@@ -120,6 +132,9 @@ class Panel : public ServiceSink {
   WindowCanvas& Canvas(uint32_t window_id);
 
   PointerInfo Pointer(uint32_t window_id, int x, int y) const;
+  // Every piece of the window that has a cursor or a help text, none
+  // overlapping; empty for a window the panel does not have.
+  std::vector<HitArea> HitMap(uint32_t window_id) const;
   // A mouse action at a window point; kMouseDrag moves the engine levers.
   ClickReport Click(uint32_t window_id, int x, int y, uint32_t mouse_flags = kMouseLeftSingle);
 
