@@ -839,6 +839,44 @@ TEST(RenderWindow, IncrementalFramesRedrawOnlyChangedGaugesAndMatchAFullFrame) {
   EXPECT_EQ(incremental.Render(night), (std::vector<Rect>{{0, 0, 700, 400}}));
 }
 
+TEST(RenderWindow, SelectionsOfOneGaugeLightOnlyItsOwnDigits) {
+  TestModule radios("Radios");
+  radios.sink().vars.DeclareForm(0x17, VarForm::U32);
+  radios.sink().vars.Set(0x17, 0x2345);
+  auto tuned = radios.NewInstance("RadioComNav1");
+  auto other = radios.NewInstance("RadioComNav1");
+  radios.Update(*tuned);
+  radios.Update(*other);
+  const int w = tuned->width(), h = tuned->height();
+  WindowCanvas window(2 * w, h);
+  window.Place(tuned.get(), 0, 0);
+  window.Place(other.get(), w, 0);
+  window.Render({});
+  auto* com = radios.As<StringElement>("RadioComNav1", {0});
+  auto white_in_com = [&](int left) {
+    int white = 0;
+    for (int y = com->base.position.y; y < com->base.position.y + int(com->box_height); ++y)
+      for (int x = com->base.position.x; x < com->base.position.x + int(com->box_width); ++x)
+        if (Bright(PixelAt(window.surface(), left + x, y)) && Channel(PixelAt(window.surface(), left + x, y), 0) > 200)
+          ++white;
+    return white;
+  };
+  struct Step {
+    std::set<int> selections;
+    bool lit;
+  };
+  for (const Step& step : {Step{{4}, true}, Step{{4}, true}, Step{{}, false}}) {
+    const bool changes = (white_in_com(0) > 0) != step.lit;
+    const std::vector<Rect> dirty = changes ? std::vector<Rect>{{0, 0, w, h}} : std::vector<Rect>{};
+    window.SetSelections(tuned.get(), step.selections);
+    radios.Update(*tuned);
+    radios.Update(*other);
+    EXPECT_EQ(window.Render({}), dirty) << ::testing::PrintToString(step.selections);
+    EXPECT_EQ(white_in_com(0) > 0, step.lit) << ::testing::PrintToString(step.selections);
+    EXPECT_EQ(white_in_com(w), 0) << "the other radio lights too";
+  }
+}
+
 TEST(RenderWindow, EachPictureIsConvertedOnceWhateverTheFrames) {
   TestModule radios("Radios");
   auto gauge = radios.NewInstance("RadioTrans");
