@@ -1,5 +1,6 @@
 // vantor-panel: the panel host's command line.
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "app/session.h"
 #include "core/module.h"
 #include "inspect/record_json.h"
+#include "viewer/server.h"
 
 namespace {
 
@@ -24,6 +26,30 @@ int List(const vantor::SessionOptions& options) {
   for (const vantor::PanelWindow& w : panel->windows())
     std::cout << "  " << w.config->id << "  " << w.config->title << "  " << w.config->width << "x"
               << w.config->height << (w.visible ? "  open" : "") << ", " << w.gauges.size() << " gauges\n";
+  return 0;
+}
+
+// Runs the viewer until SIGINT or SIGTERM. The signals are blocked before
+// any thread starts, so every thread inherits the block and only this one
+// takes them, with sigwait, outside any signal handler.
+int Serve(const vantor::SessionOptions& session, vantor::viewer::ServerOptions options) {
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGINT);
+  sigaddset(&stop, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);  // a browser that leaves mid-write is no reason to stop
+  const std::string bind = options.bind;
+  vantor::viewer::Server server(vantor::OpenSession(session), std::move(options));
+  server.Start();
+  std::cout << "Vantor panel: " << server.Address() << std::endl;
+  if (!vantor::viewer::IsLoopback(bind))
+    std::cout << "Listening on " << bind << ": anyone who can reach this machine can use the panel."
+              << std::endl;
+  int signal = 0;
+  sigwait(&stop, &signal);
+  std::cout << "Stopping." << std::endl;
+  server.Stop();
   return 0;
 }
 
@@ -61,6 +87,17 @@ int main(int argc, char** argv) {
 
   auto* console = app.add_subcommand("console", "the scriptable test bench: JSON commands, one per line");
 
+  auto* serve = app.add_subcommand("serve", "run the panel and show it in a web browser");
+  vantor::viewer::ServerOptions serve_options;
+  serve->add_option("--port", serve_options.port, "the port to listen on; 0 takes any free one")
+      ->check(CLI::Range(0, 65535))
+      ->capture_default_str();
+  serve->add_option("--bind", serve_options.bind, "the address to listen on (another than 127.0.0.1 opens the panel to the network)")
+      ->capture_default_str();
+  serve->add_option("--dpi", serve_options.dpi, "your screen's dots per inch, for the true-size view")
+      ->check(CLI::Range(30.0, 1200.0))
+      ->capture_default_str();
+
   CLI11_PARSE(app, argc, argv);
   try {
     if (*dump) {
@@ -79,6 +116,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (*console) return vantor::RunConsole(std::cin, std::cout);
+    if (*serve) return Serve(session, serve_options);
     (void)list;
     return List(session);
   } catch (const std::exception& e) {
