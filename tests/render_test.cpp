@@ -725,6 +725,35 @@ TEST(RenderLight, EachDrawFlagTakesItsLightByDayAndNight) {
   EXPECT_LT((Lit(0xFFFFFF, L) >> 8) & 0xFF, (Lit(0xFFFFFF, I) >> 8) & 0xFF);
 }
 
+TEST(RenderSmoothing, PicturesWithFlag80KeepTheirAverageBrightnessWhenDrawnSmall) {
+  // The compass card's ticks are a pixel or two wide every 8 pixels: the
+  // kind of detail that resampling from four pixels loses or exaggerates.
+  TestModule main("Vantor2");
+  const Image& card = *main.module().Bitmap(273);
+  auto brightness = [](uint32_t rgb) { return Channel(rgb, 16) + Channel(rgb, 8) + Channel(rgb, 0); };
+  double original = 0;
+  for (uint32_t p : card.pixels) original += brightness(p);
+  original /= card.pixels.size();
+
+  std::vector<uint32_t> drawn_pixels[2];
+  for (int smooth = 0; smooth < 2; ++smooth) {
+    Element strip = Picture(273, 0, 0, smooth ? kDrawSmooth : 0x0);
+    Fixture fixture(main, &strip);
+    auto gauge = fixture.Updated();
+    WindowCanvas window(card.width / 4, card.height / 4);
+    window.Place(gauge.get(), 0, 0, card.width / 4.0, card.height / 4.0);
+    window.Render({});
+    double sum = 0;
+    for (int y = 0; y < window.height(); ++y)
+      for (int x = 0; x < window.width(); ++x) {
+        drawn_pixels[smooth].push_back(PixelAt(window.surface(), x, y));
+        sum += brightness(PixelAt(window.surface(), x, y));
+      }
+    if (smooth) EXPECT_NEAR(sum / (window.width() * window.height()), original, original * 0.03);
+  }
+  EXPECT_NE(drawn_pixels[0], drawn_pixels[1]) << "draw flag 0x80 changes nothing";
+}
+
 // ---------------------------------------------------------------------------
 // Robustness
 
