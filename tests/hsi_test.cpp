@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/mouse_rows.h"
 #include "support/test_host.h"
 
 namespace vantor::test {
@@ -206,43 +207,18 @@ TEST_F(Hsi, DeviationWindowShowsTheBarOnlyOverTheInnerDisc) {
 }
 
 TEST_F(Hsi, MouseListAsStored) {
-  struct Row {
-    uint32_t type;
-    int32_t x, y;
-    uint32_t w, h;
-    int32_t cursor;
-    uint32_t help, flags, key_event;
-  };
-  const Row expected[] = {
-      {kMouseParent, 0, 0, 0, 0, -1, 43830, 0, 0},
-      {kMouseParent, 8, 280, 64, 64, -1, 43832, 0, 0},
-      {kMouseChild, 0, 0, 31, 64, 2, 0, 0x20200000, 0x1007E},
-      {kMouseChild, 32, 0, 31, 64, 1, 0, 0x20200000, 0x1007F},
-      {kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0},
-      {kMouseParent, 287, 280, 64, 64, -1, 43827, 0, 0},
-      {kMouseChild, 0, 0, 31, 64, 2, 0, 0x20200000, 0x10158},
-      {kMouseChild, 32, 0, 31, 64, 1, 0, 0x20200000, 0x10157},
-      {kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0},
-      {kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0},
-      {kMouseEndList, 0, 0, 0, 0, -1, 0, 0, 0},
-  };
-  const MouseRect* list = m.Gauge("hsi")->mouse;
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    SCOPED_TRACE(::testing::Message() << "hsi mouse entry " << i + 1);
-    const Row& e = expected[i];
-    const MouseRect& r = list[i];
-    EXPECT_EQ(r.type, e.type);
-    EXPECT_EQ(r.x, e.x);
-    EXPECT_EQ(r.y, e.y);
-    EXPECT_EQ(r.width, e.w);
-    EXPECT_EQ(r.height, e.h);
-    EXPECT_EQ(r.cursor, e.cursor);
-    EXPECT_EQ(r.help_id, e.help);
-    EXPECT_EQ(r.mouse_flags, e.flags);
-    EXPECT_EQ(r.key_event, e.key_event);
-    EXPECT_EQ(r.handler, nullptr);
-    EXPECT_EQ(r.handler_data, 0u);
-  }
+  ExpectMouseList(m.Gauge("hsi")->mouse, "hsi",
+                  {Parent(0, 0, 0, 0, 43830),
+                   Parent(8, 280, 64, 64, 43832),
+                   Event(0, 0, 31, 64, 2, kStep, 0x1007E),   // left knob: left half lowers
+                   Event(32, 0, 31, 64, 1, kStep, 0x1007F),  //   right half raises
+                   kEndParent,
+                   Parent(287, 280, 64, 64, 43827),
+                   Event(0, 0, 31, 64, 2, kStep, 0x10158),   // right knob: left half lowers
+                   Event(32, 0, 31, 64, 1, kStep, 0x10157),  //   right half raises
+                   kEndParent,
+                   kEndParent,
+                   kEndList});
 }
 
 // ---------------------------------------------------------------------------

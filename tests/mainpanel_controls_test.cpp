@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/mouse_rows.h"
 #include "support/test_host.h"
 
 namespace vantor::test {
@@ -224,62 +225,40 @@ TEST_F(Vantor2Controls, EachBaseHoldsExactlyTheListedChildrenAndNoDeeperElements
 // ---------------------------------------------------------------------------
 // Mouse lists, entry by entry as stored
 
-struct Entry {
-  uint32_t type;
-  int32_t x, y;
-  uint32_t w, h;
-  int32_t cursor;
-  uint32_t help, flags, event;
-  bool handler;
-};
-
-Entry Parent(int32_t x, int32_t y, uint32_t w, uint32_t h, uint32_t help) {
-  return {kMouseParent, x, y, w, h, -1, help, 0, 0, false};
-}
-Entry Event(int32_t x, int32_t y, uint32_t w, uint32_t h, int32_t cursor, uint32_t flags, uint32_t event) {
-  return {kMouseChild, x, y, w, h, cursor, 0, flags, event, false};
-}
-Entry HandlerEntry(int32_t x, int32_t y, uint32_t w, uint32_t h, uint32_t flags) {
-  return {kMouseChild, x, y, w, h, 5, 0, flags, 0, true};
-}
-const Entry kEnd{kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0, false};
-const Entry kEndOfList{kMouseEndList, 0, 0, 0, 0, -1, 0, 0, 0, false};
-
-std::vector<Entry> WindowButtonList() {
-  return {Parent(0, 0, 0, 0, 0), HandlerEntry(0, 0, 49, 49, 0x20000000), kEnd, kEndOfList};
+std::vector<MouseRow> WindowButtonList() {
+  return {Parent(0, 0, 0, 0, 0), Handler(0, 0, 49, 49, 5, kClick), kEndParent, kEndList};
 }
 
-const std::vector<std::pair<const char*, std::vector<Entry>>>& MouseLists() {
-  constexpr uint32_t kClick = 0x20000000;
-  static const std::vector<std::pair<const char*, std::vector<Entry>>> lists = {
+const std::vector<std::pair<const char*, std::vector<MouseRow>>>& MouseLists() {
+  static const std::vector<std::pair<const char*, std::vector<MouseRow>>> lists = {
       {"Controls",
-       {Parent(0, 0, 0, 0, 43808), HandlerEntry(5, 5, 50, 200, 0x20800000), HandlerEntry(51, 5, 50, 200, 0x20800000),
-        HandlerEntry(102, 5, 60, 200, 0x20800000), kEnd, kEndOfList}},
-      {"Carbheat", {Parent(0, 0, 0, 0, 40975), Event(0, 0, 49, 211, 5, kClick, 0x10023), kEnd, kEndOfList}},
+       {Parent(0, 0, 0, 0, 43808), Handler(5, 5, 50, 200, 5, 0x20800000), Handler(51, 5, 50, 200, 5, 0x20800000),
+        Handler(102, 5, 60, 200, 5, 0x20800000), kEndParent, kEndList}},
+      {"Carbheat", {Parent(0, 0, 0, 0, 40975), Event(0, 0, 49, 211, 5, kClick, 0x10023), kEndParent, kEndList}},
       {"Fuel_Selector",
        {Parent(0, 0, 0, 0, 43821), Event(0, 70, 70, 70, 5, kClick, 0x101a3), Event(80, 0, 70, 70, 5, kClick, 0x101a5),
-        Event(170, 80, 70, 70, 5, kClick, 0x101a6), kEnd, kEndOfList}},
-      {"Engine primer", {Parent(0, 0, 0, 0, 41021), HandlerEntry(0, 0, 50, 50, kClick), kEnd, kEndOfList}},
+        Event(170, 80, 70, 70, 5, kClick, 0x101a6), kEndParent, kEndList}},
+      {"Engine primer", {Parent(0, 0, 0, 0, 41021), Handler(0, 0, 50, 50, 5, kClick), kEndParent, kEndList}},
       {"start",
        {Parent(0, 0, 0, 0, 43845), Event(0, 15, 35, 44, 2, kClick, 0x10062), Event(40, 15, 35, 44, 1, 0x20200000, 0x10063),
-        kEnd, kEndOfList}},
+        kEndParent, kEndList}},
       {"Switch",
        {Parent(0, 0, 0, 0, 0),
-        Parent(92, 26, 28, 60, 43795),  Event(0, 0, 19, 59, 5, kClick, 0x102c1), kEnd,
-        Parent(111, 26, 15, 60, 43780), Event(0, 0, 19, 59, 5, kClick, 0x102c2), kEnd,
-        Parent(141, 26, 41, 66, 43879), Event(1, 1, 40, 65, 5, kClick, 0x102bd), kEnd,
-        Parent(190, 26, 38, 61, 43838), Event(1, 1, 37, 60, 5, kClick, 0x100d7), kEnd,
-        Parent(235, 27, 39, 62, 43837), Event(1, 1, 38, 61, 5, kClick, 0x102bf), kEnd,
-        Parent(280, 26, 41, 63, 43863), Event(1, 1, 40, 62, 5, kClick, 0x10142), kEnd,
-        Parent(324, 23, 40, 63, 43840), Event(1, 1, 30, 60, 5, kClick, 0x100d6), kEnd,
-        Parent(379, 24, 36, 36, 43842), Event(1, 1, 34, 64, 5, kClick, 0x10018), kEnd,
-        kEnd, kEndOfList}},
-      {"SWavionics", {Parent(0, 0, 0, 0, 43791), Event(10, 10, 50, 50, 5, kClick, 0x102f5), kEnd, kEndOfList}},
-      {"swnavlight", {Parent(0, 0, 0, 0, 43839), Event(10, 10, 50, 50, 5, kClick, 0x1034b), kEnd, kEndOfList}},
-      {"swgpsnav", {Parent(0, 0, 0, 0, 43853), Event(0, 0, 20, 20, 5, kClick, 0x10347), kEnd, kEndOfList}},
-      {"Warning", {Parent(0, 0, 0, 0, 0), kEnd, kEndOfList}},
-      {"Flap", {Parent(0, 0, 0, 0, 40981), kEnd, kEndOfList}},
-      {"trim", {Parent(0, 0, 0, 0, 41006), kEnd, kEndOfList}},
+        Parent(92, 26, 28, 60, 43795),  Event(0, 0, 19, 59, 5, kClick, 0x102c1), kEndParent,
+        Parent(111, 26, 15, 60, 43780), Event(0, 0, 19, 59, 5, kClick, 0x102c2), kEndParent,
+        Parent(141, 26, 41, 66, 43879), Event(1, 1, 40, 65, 5, kClick, 0x102bd), kEndParent,
+        Parent(190, 26, 38, 61, 43838), Event(1, 1, 37, 60, 5, kClick, 0x100d7), kEndParent,
+        Parent(235, 27, 39, 62, 43837), Event(1, 1, 38, 61, 5, kClick, 0x102bf), kEndParent,
+        Parent(280, 26, 41, 63, 43863), Event(1, 1, 40, 62, 5, kClick, 0x10142), kEndParent,
+        Parent(324, 23, 40, 63, 43840), Event(1, 1, 30, 60, 5, kClick, 0x100d6), kEndParent,
+        Parent(379, 24, 36, 36, 43842), Event(1, 1, 34, 64, 5, kClick, 0x10018), kEndParent,
+        kEndParent, kEndList}},
+      {"SWavionics", {Parent(0, 0, 0, 0, 43791), Event(10, 10, 50, 50, 5, kClick, 0x102f5), kEndParent, kEndList}},
+      {"swnavlight", {Parent(0, 0, 0, 0, 43839), Event(10, 10, 50, 50, 5, kClick, 0x1034b), kEndParent, kEndList}},
+      {"swgpsnav", {Parent(0, 0, 0, 0, 43853), Event(0, 0, 20, 20, 5, kClick, 0x10347), kEndParent, kEndList}},
+      {"Warning", {Parent(0, 0, 0, 0, 0), kEndParent, kEndList}},
+      {"Flap", {Parent(0, 0, 0, 0, 40981), kEndParent, kEndList}},
+      {"trim", {Parent(0, 0, 0, 0, 41006), kEndParent, kEndList}},
       {"Toggle20", WindowButtonList()},
       {"Toggle10", WindowButtonList()},
       {"Toggle75", WindowButtonList()},
@@ -291,26 +270,7 @@ const std::vector<std::pair<const char*, std::vector<Entry>>>& MouseLists() {
 }
 
 TEST_F(Vantor2Controls, MouseListsAsStored) {
-  for (const auto& [gauge, entries] : MouseLists()) {
-    const MouseRect* list = m.Gauge(gauge)->mouse;
-    for (size_t i = 0; i < entries.size(); ++i) {
-      SCOPED_TRACE(std::string(gauge) + " entry " + std::to_string(i));
-      const Entry& want = entries[i];
-      const MouseRect& got = list[i];
-      EXPECT_EQ(got.type, want.type);
-      EXPECT_EQ(got.x, want.x);
-      EXPECT_EQ(got.y, want.y);
-      EXPECT_EQ(got.width, want.w);
-      EXPECT_EQ(got.height, want.h);
-      EXPECT_EQ(got.cursor, want.cursor);
-      EXPECT_EQ(got.help_id, want.help);
-      EXPECT_EQ(got.mouse_flags, want.flags);
-      EXPECT_EQ(got.key_event, want.event);
-      EXPECT_EQ(got.handler != nullptr, want.handler);
-      EXPECT_EQ(got.handler_data, 0u);
-      if (got.type == kMouseEndList) break;
-    }
-  }
+  for (const auto& [gauge, entries] : MouseLists()) ExpectMouseList(m.Gauge(gauge)->mouse, gauge, entries);
 }
 
 // ---------------------------------------------------------------------------

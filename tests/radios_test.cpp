@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/mouse_rows.h"
 #include "support/test_host.h"
 
 namespace vantor::test {
@@ -120,53 +121,6 @@ void ExpectTexts(TestModule& m, const std::string& gauge, const std::vector<Text
     EXPECT_EQ(s->box_height, row.height);
     EXPECT_EQ(s->chars, row.chars);
   }
-}
-
-// One entry of a mouse list; `handler` says whether it calls module code.
-struct MouseRow {
-  uint32_t type;
-  int32_t x, y;
-  uint32_t w, h;
-  int32_t cursor;
-  uint32_t help;
-  uint32_t flags;
-  uint32_t key;
-  bool handler;
-};
-
-constexpr uint32_t kClick = 0x20000000, kStep = 0x20200000;
-MouseRow Parent(int32_t x, int32_t y, uint32_t w, uint32_t h, uint32_t help) {
-  return {kMouseParent, x, y, w, h, -1, help, 0, 0, false};
-}
-MouseRow Event(int32_t x, int32_t y, uint32_t w, uint32_t h, int32_t cursor, uint32_t flags, uint32_t key) {
-  return {kMouseChild, x, y, w, h, cursor, 0, flags, key, false};
-}
-MouseRow Handler(int32_t x, int32_t y, uint32_t w, uint32_t h, int32_t cursor, uint32_t flags) {
-  return {kMouseChild, x, y, w, h, cursor, 0, flags, 0, true};
-}
-const MouseRow kEndParent{kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0, false};
-const MouseRow kEndList{kMouseEndList, 0, 0, 0, 0, -1, 0, 0, 0, false};
-
-void ExpectMouseList(TestModule& m, const std::string& gauge, const std::vector<MouseRow>& rows) {
-  const MouseRect* list = m.Gauge(gauge)->mouse;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    SCOPED_TRACE(gauge + " mouse entry " + std::to_string(i + 1));
-    const MouseRect& r = list[i];
-    const MouseRow& want = rows[i];
-    EXPECT_EQ(r.type, want.type);
-    EXPECT_EQ(r.x, want.x);
-    EXPECT_EQ(r.y, want.y);
-    EXPECT_EQ(r.width, want.w);
-    EXPECT_EQ(r.height, want.h);
-    EXPECT_EQ(r.cursor, want.cursor);
-    EXPECT_EQ(r.help_id, want.help);
-    EXPECT_EQ(r.mouse_flags, want.flags);
-    EXPECT_EQ(r.key_event, want.key);
-    EXPECT_EQ(r.handler != nullptr, want.handler);
-    EXPECT_EQ(r.handler_data, 0u);
-    if (r.type == kMouseEndList) return;
-  }
-  ADD_FAILURE() << gauge << ": the list runs past its " << rows.size() << " entries";
 }
 
 TEST(RadiosRecords, GaugeHeaders) {
@@ -302,7 +256,7 @@ TEST(RadiosRecords, ComNav) {
         {{1}, kString, -1, 365, 40, {c.nav_var, 0, 0}, 0x7, 0, {{20, 3}, {21, 3}, {c.nav_failure, 0}}, 0, true},
     });
     ExpectTexts(m, c.gauge, {{{0}, 180, 60, 6}, {{1}, 180, 60, 6}});
-    ExpectMouseList(m, c.gauge, {
+    ExpectMouseList(m.Gauge(c.gauge)->mouse, c.gauge, {
         Parent(0, 0, 0, 0, 0),
         Parent(25, 90, 240, 80, c.com_help),
         Event(0, 0, 59, 79, 2, kStep, c.com_keys[0]),
@@ -342,7 +296,7 @@ TEST(RadiosRecords, TransponderAndAdf) {
       {{0, 0, 0}, kMovingImage, 289, 249, 24, {0, 0x26}, 0x3, 0, upper, 1, true},    // hundreds
       {{0, 0, 0, 0}, kMovingImage, 289, 155, 24, {0, 0x26}, 0x3, 0, upper, 0, true}, // thousands
   });
-  ExpectMouseList(m, "RadioTrans", {
+  ExpectMouseList(m.Gauge("RadioTrans")->mouse, "RadioTrans", {
       Parent(0, 0, 0, 0, 42762),
       Event(144, 52, 40, 40, 1, kStep, 0x10073),
       Event(240, 52, 40, 40, 1, kStep, 0x10074),
@@ -357,7 +311,7 @@ TEST(RadiosRecords, TransponderAndAdf) {
       {{0, 0}, kMovingImage, 289, 335, 30, {0, 0x10}, 0x3, 0, adf, 1, true},
       {{0, 0, 0}, kMovingImage, 289, 245, 30, {0, 0x10}, 0x3, 0, adf, 0, true},
   });
-  ExpectMouseList(m, "RadioAdf", {
+  ExpectMouseList(m.Gauge("RadioAdf")->mouse, "RadioAdf", {
       Parent(0, 0, 0, 0, 42776),
       Handler(241, 63, 40, 40, 1, kStep),
       Event(332, 63, 40, 40, 1, kStep, 0x10071),
@@ -384,7 +338,7 @@ TEST(RadiosRecords, Autopilot) {
       {{9}, kString, -1, 220, 42, {0x78, 0, 0}, 0x6, 0, f, 0, true},           // vertical speed
   });
   ExpectTexts(m, "RadioAP", {{{6}, 60, 36, 3}, {{7}, 60, 36, 3}, {{8}, 180, 36, 9}, {{9}, 180, 36, 9}});
-  ExpectMouseList(m, "RadioAP", {
+  ExpectMouseList(m.Gauge("RadioAP")->mouse, "RadioAP", {
       Parent(0, 0, 0, 0, 0),
       Parent(164, 92, 35, 21, 44421), Event(0, 0, 34, 20, 5, kClick, 0x100c1), kEndParent,  // NAV
       Parent(234, 92, 35, 21, 44419), Event(0, 0, 34, 20, 5, kClick, 0x100bc), kEndParent,  // APR
@@ -415,7 +369,7 @@ TEST(RadiosRecords, Dme) {
   });
   ExpectTexts(m, "RadioDME", {{{1, 0}, 144, 35, 8}, {{1, 0, 0}, 126, 35, 7}});
   EXPECT_EQ(m.As<StringElement>("RadioDME", {1, 0})->highlights, nullptr);
-  ExpectMouseList(m, "RadioDME", {
+  ExpectMouseList(m.Gauge("RadioDME")->mouse, "RadioDME", {
       Parent(0, 0, 0, 0, 42756),
       Handler(290, 78, 20, 60, 2, kClick),
       Handler(315, 78, 20, 60, 1, kClick),
@@ -441,7 +395,7 @@ TEST(RadiosRecords, Audio) {
       {{6}, kIcon, 374, 356, 90, {0x370}, 0x7, 0, f, 0, true},  // ADF
       {{7}, kIcon, 374, 437, 90, {0x371}, 0x7, 0, f, 0, true},  // MKR
   });
-  ExpectMouseList(m, "RadioAudio", {
+  ExpectMouseList(m.Gauge("RadioAudio")->mouse, "RadioAudio", {
       Parent(0, 0, 0, 0, 0),
       Parent(40, 15, 34, 34, 43849), kEndParent,
       Parent(75, 15, 34, 34, 43847), kEndParent,

@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "support/mouse_rows.h"
 #include "support/test_host.h"
 
 namespace vantor::test {
@@ -177,61 +178,29 @@ TEST_F(Vantor3, NeedleTablesInRecordOrder) {
 // ---------------------------------------------------------------------------
 // Mouse rectangles, entry by entry
 
-struct MouseRow {
-  uint32_t type;
-  int32_t x, y;
-  uint32_t w, h;
-  int32_t cursor;
-  uint32_t help, flags, event;
-  bool handler;
-};
-
-void ExpectMouseList(const MouseRect* list, const std::vector<MouseRow>& rows) {
-  for (size_t i = 0; i < rows.size(); ++i) {
-    SCOPED_TRACE(::testing::Message() << "entry " << i + 1);
-    const MouseRect& r = list[i];
-    const MouseRow& w = rows[i];
-    EXPECT_EQ(r.type, w.type);
-    EXPECT_EQ(r.x, w.x);
-    EXPECT_EQ(r.y, w.y);
-    EXPECT_EQ(r.width, w.w);
-    EXPECT_EQ(r.height, w.h);
-    EXPECT_EQ(r.cursor, w.cursor);
-    EXPECT_EQ(r.help_id, w.help);
-    EXPECT_EQ(r.mouse_flags, w.flags);
-    EXPECT_EQ(r.key_event, w.event);
-    EXPECT_EQ(r.handler != nullptr, w.handler);
-    EXPECT_EQ(r.handler_data, 0u);
-    if (w.type == kMouseEndList) return;
-  }
-  FAIL() << "the list runs past its last expected entry";
-}
-
 TEST_F(Vantor3, MouseListsAsStored) {
-  const MouseRow end_parent{kMouseEndParent, 0, 0, 0, 0, -1, 0, 0, 0, false};
-  const MouseRow end_list{kMouseEndList, 0, 0, 0, 0, -1, 0, 0, 0, false};
-  ExpectMouseList(m.Gauge("Vor2rpm")->mouse,
+  ExpectMouseList(m.Gauge("Vor2rpm")->mouse, "Vor2rpm",
                   {{kMouseParent, 0, 0, 0, 0, -1, 0, 0, 0, false},
                    {kMouseChild, 50, 50, 200, 200, 5, 0, 0x20000000, 0, true},
                    {kMouseParent, 2, 232, 64, 64, -1, 43891, 0, 0, false},
                    {kMouseChild, 0, 0, 32, 64, 2, 0, 0x20200000, 0x10080, false},
                    {kMouseChild, 32, 0, 32, 64, 1, 0, 0x20200000, 0x10081, false},
-                   end_parent, end_parent, end_list});
-  ExpectMouseList(m.Gauge("Man2")->mouse,
+                   kEndParent, kEndParent, kEndList});
+  ExpectMouseList(m.Gauge("Man2")->mouse, "Man2",
                   {{kMouseParent, 0, 0, 0, 0, -1, 43846, 0, 0, false},
                    {kMouseChild, 50, 50, 200, 200, 5, 0, 0x20000000, 0, true},
-                   end_parent, end_list});
+                   kEndParent, kEndList});
   // One end-of-parent more than there are parents.
-  ExpectMouseList(m.Gauge("Egt")->mouse,
-                  {{kMouseParent, 0, 0, 0, 0, -1, 43805, 0, 0, false}, end_parent, end_parent, end_list});
-  ExpectMouseList(m.Gauge("TrimMove")->mouse,
-                  {{kMouseParent, 0, 0, 0, 0, -1, 41006, 0, 0, false}, end_parent, end_list});
+  ExpectMouseList(m.Gauge("Egt")->mouse, "Egt",
+                  {{kMouseParent, 0, 0, 0, 0, -1, 43805, 0, 0, false}, kEndParent, kEndParent, kEndList});
+  ExpectMouseList(m.Gauge("TrimMove")->mouse, "TrimMove",
+                  {{kMouseParent, 0, 0, 0, 0, -1, 41006, 0, 0, false}, kEndParent, kEndList});
   for (const char* button : {"ToggleOpen", "ToggleClose"}) {
     SCOPED_TRACE(button);
-    ExpectMouseList(m.Gauge(button)->mouse,
+    ExpectMouseList(m.Gauge(button)->mouse, button,
                     {{kMouseParent, 0, 0, 0, 0, -1, 0, 0, 0, false},
                      {kMouseChild, 0, 0, 49, 49, 5, 0, 0x20000000, 0, true},
-                     end_parent, end_list});
+                     kEndParent, kEndList});
   }
 }
 
