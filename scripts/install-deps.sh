@@ -14,11 +14,16 @@ packages=(
   libinih-dev            # panel configuration files (INI)
   libgtest-dev libgmock-dev  # unit tests
   libbenchmark-dev       # frame benchmarks
+  chromium               # the browser the viewer's page is tested in
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Node runs the browser tests; a machine may already have its own node and
+# npm, which Debian's packages would clash with.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update -qq

@@ -306,6 +306,13 @@ TEST_F(ViewerServer, PrintsTheAddressItListensOn) {
   EXPECT_EQ(server_->Address(), "http://127.0.0.1:" + std::to_string(port_) + "/");
 }
 
+TEST_F(ViewerServer, APortInUseIsAnErrorNotAShare) {
+  viewer::ServerOptions options;
+  options.port = port_;
+  viewer::Server second(DefaultPanel(), options);
+  EXPECT_THROW(second.Start(), std::runtime_error);
+}
+
 TEST_F(ViewerServer, RefusesMalformedRequestsWithAReason) {
   struct Case {
     const char* path;

@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
   auto* console = app.add_subcommand("console", "the scriptable test bench: JSON commands, one per line");
 
   auto* serve = app.add_subcommand("serve", "run the panel and show it in a web browser");
+  serve->fallthrough();  // --panel, --scenario and --modules may follow the subcommand too
   vantor::viewer::ServerOptions serve_options;
   serve->add_option("--port", serve_options.port, "the port to listen on; 0 takes any free one")
       ->check(CLI::Range(0, 65535))

@@ -206,6 +206,12 @@ void Server::Route() {
   const int threads = options_.max_streams + 8;
   http.new_task_queue = [threads] { return new httplib::ThreadPool(threads); };
   http.set_payload_max_length(options_.max_body_bytes);
+  // A port another program (or another panel) listens on is an error, not
+  // a port to share: only a quick restart may take over the address.
+  http.set_socket_options([](socket_t socket) {
+    int yes = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
   http.set_default_headers({{"X-Content-Type-Options", "nosniff"}, {"Cache-Control", "no-store"}});
 
   // Bound to this machine only, the panel answers only pages that call it
