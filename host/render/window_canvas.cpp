@@ -32,8 +32,8 @@ void AddDirty(std::vector<Rect>& dirty, Rect rect) {
 // is, at night by the panel flood light or only by the night ambient.
 Light BackgroundLight(const RenderOptions& options) { return LightFor(kDrawFloodLit, options); }
 
-// The background stretched to the window and lit, once per full frame:
-// each later frame copies its pixels unchanged, so a rectangle redrawn
+// The background stretched to the window and lit, once per change of
+// options: each later frame copies its pixels unchanged, so a rectangle redrawn
 // alone matches the same rectangle of a full frame exactly.
 SurfacePtr FittedBackground(cairo_surface_t* picture, Light light, int width, int height) {
   SurfacePtr fitted = NewSurface(width, height);
@@ -55,6 +55,20 @@ SurfacePtr FittedBackground(cairo_surface_t* picture, Light light, int width, in
   }
   cairo_surface_mark_dirty(fitted.get());
   return fitted;
+}
+
+// Whether no pixel of a picture lets what lies below show through.
+bool Opaque(cairo_surface_t* picture) {
+  cairo_surface_flush(picture);
+  const unsigned char* data = cairo_image_surface_get_data(picture);
+  const int stride = cairo_image_surface_get_stride(picture);
+  const int width = cairo_image_surface_get_width(picture), height = cairo_image_surface_get_height(picture);
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+    for (int x = 0; x < width; ++x)
+      if ((row[x] >> 24) != 0xFF) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -114,15 +128,16 @@ void WindowCanvas::SetSelections(const GaugeInstance* gauge, const std::set<int>
 }
 
 std::vector<Rect> WindowCanvas::Render(const RenderOptions& options, bool full) {
-  full = full || everything_stale_ || !(options == last_options_);
+  const bool redraw_all = everything_stale_ || !(options == last_options_);
+  full = full || redraw_all;
   const Rect window{0, 0, width_, height_};
   std::vector<Rect> dirty;
   for (Placement& p : placements_) {
-    if (!full && !p.stale && !p.gauge->changed()) continue;
+    if (!redraw_all && !p.stale && !p.gauge->changed()) continue;
     DrawGauge(p, options);
     if (!full) AddDirty(dirty, p.rect.Intersect(window));
   }
-  if (full && background_)
+  if (redraw_all && background_)
     fitted_background_ = FittedBackground(background_.get(), BackgroundLight(options), width_, height_);
   if (full) dirty = window.empty() ? std::vector<Rect>{} : std::vector<Rect>{window};
   for (const Rect& area : dirty) Composite(area);
@@ -135,6 +150,7 @@ std::vector<Rect> WindowCanvas::Render(const RenderOptions& options, bool full) 
 void WindowCanvas::DrawGauge(Placement& p, const RenderOptions& options) {
   p.picture = NewSurface(p.rect.width, p.rect.height);
   p.stale = false;
+  p.opaque = false;
   if (p.rect.empty() || p.gauge->width() <= 0 || p.gauge->height() <= 0) return;
   cairo_t* cr = cairo_create(p.picture.get());
   cairo_scale(cr, double(p.rect.width) / p.gauge->width(), double(p.rect.height) / p.gauge->height());
@@ -142,6 +158,7 @@ void WindowCanvas::DrawGauge(Placement& p, const RenderOptions& options) {
   own.active_selections.insert(p.selections.begin(), p.selections.end());
   renderer_->Draw(cr, *p.gauge, own);
   cairo_destroy(cr);
+  p.opaque = Opaque(p.picture.get());
 }
 
 void WindowCanvas::Composite(const Rect& area) {
@@ -152,11 +169,14 @@ void WindowCanvas::Composite(const Rect& area) {
   if (fitted_background_) cairo_set_source_surface(cr, fitted_background_.get(), 0, 0);
   else cairo_set_source_rgba(cr, 0, 0, 0, 0);
   cairo_paint(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
   for (const Placement& p : placements_) {
-    if (!p.rect.Overlaps(area)) continue;
+    const Rect part = p.rect.Intersect(area);
+    if (part.empty()) continue;
+    // An opaque picture is copied; only one with see-through pixels blends.
+    cairo_set_operator(cr, p.opaque ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
     cairo_set_source_surface(cr, p.picture.get(), p.rect.x, p.rect.y);
-    cairo_paint(cr);
+    cairo_rectangle(cr, part.x, part.y, part.width, part.height);
+    cairo_fill(cr);
   }
   cairo_destroy(cr);
 }

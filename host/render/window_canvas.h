@@ -46,9 +46,11 @@ class WindowCanvas {
   // Brings the window up to date with the gauges' last updates and returns
   // the rectangles that changed: those of the gauges whose last update
   // changed something or whose selections changed. Render once after each
-  // update: a gauge that changed stays changed until it is updated again. Everything is redrawn, and the whole
-  // window returned, on the first frame, when `full` is asked, after a
-  // Place or SetBackground, and when the options differ from the last frame's.
+  // update: a gauge that changed stays changed until it is updated again.
+  // With `full` the whole window is composited again from the gauges'
+  // pictures and returned whole. Every gauge is drawn afresh, and the whole
+  // window returned, on the first frame, after a Place or SetBackground,
+  // and when the options differ from the last frame's.
   std::vector<Rect> Render(const RenderOptions& options, bool full = false);
 
   int width() const { return width_; }
@@ -64,6 +66,7 @@ class WindowCanvas {
     SurfacePtr picture;  // the gauge drawn at its placed size
     std::set<int> selections;
     bool stale = true;  // drawn with something that has changed since
+    bool opaque = false;  // every pixel of the picture covers what lies below
   };
 
   void DrawGauge(Placement& placement, const RenderOptions& options);
@@ -73,7 +76,7 @@ class WindowCanvas {
   std::shared_ptr<GaugeRenderer> renderer_;
   SurfacePtr surface_;
   SurfacePtr background_;
-  SurfacePtr fitted_background_;  // stretched and lit for the last full frame
+  SurfacePtr fitted_background_;  // stretched and lit for the current options
   std::vector<Placement> placements_;
   RenderOptions last_options_;
   bool everything_stale_ = true;
