@@ -76,7 +76,9 @@ class Console {
     sink_.Clear();
     ActiveSink active(&sink_);
     if (!command.is_object() || command.size() != 1) throw CommandError("a command is an object with one key");
-    const auto& [name, arg] = *command.items().begin();
+    const auto only = command.begin();
+    const std::string name = only.key();
+    const json& arg = only.value();
     if (name == "load") return Load(arg.get<std::string>());
     if (name == "reset") return Reset();
     if (name == "set") return Set(arg);
