@@ -208,7 +208,6 @@ export class PanelView {
       this.tooltip.hidden = false;
       this.#placeTooltip(help.e);
     }, HELP_DELAY_MS);
-    this.help.last = help.e;
   }
 
   #placeTooltip(e) {

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cmath>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
@@ -189,7 +190,12 @@ int Server::Start() {
     throw std::runtime_error("cannot listen on " + options_.bind + " port " + std::to_string(options_.port) +
                              " (in use, or not an address of this machine?)");
   simulation_.Start();
-  serving_ = std::thread([this] { http_->listen_after_bind(); });
+  serving_ = std::thread([this] {
+    http_->listen_after_bind();
+    serving_ended_ = true;
+  });
+  // Stop does nothing to a server that has not begun to listen: wait till it has.
+  while (!http_->is_running() && !serving_ended_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   return port_;
 }
 

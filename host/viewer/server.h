@@ -51,6 +51,7 @@ class Server {
   Simulation simulation_;
   std::unique_ptr<httplib::Server> http_;
   std::thread serving_;
+  std::atomic<bool> serving_ended_{false};
   int port_ = 0;
   std::atomic<int> streams_{0};
   std::map<uint32_t, std::string> hit_maps_;  // touched on the panel's thread only
