@@ -169,6 +169,33 @@ TEST(ViewerPicture, PatchIsTheRectangleWithStraightAlpha) {
   cairo_surface_destroy(s);
 }
 
+TEST(ViewerPicture, SendsOnlyThePixelsThatDiffer) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 20, 10);
+  auto* px = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s));
+  const int stride = cairo_image_surface_get_stride(s) / 4;
+  auto set = [&](int x, int y, uint32_t v) {
+    px[y * stride + x] = v;
+    cairo_surface_mark_dirty(s);
+  };
+  viewer::SentPicture sent;
+  // Before anything was sent, all of the area is new.
+  EXPECT_EQ(sent.Changed(s, {2, 2, 5, 5}), (Rect{2, 2, 5, 5}));
+  sent.Take(s);
+  EXPECT_TRUE(sent.Changed(s, {0, 0, 20, 10}).empty());
+  set(4, 3, 0xFF112233);
+  set(9, 6, 0xFF445566);
+  EXPECT_EQ(sent.Changed(s, {0, 0, 20, 10}), (Rect{4, 3, 6, 4}));
+  EXPECT_TRUE(sent.Changed(s, {0, 0, 20, 10}).empty());  // now taken as sent
+  // A change outside the area asked about waits for an area that covers it.
+  set(15, 8, 0xFF000001);
+  EXPECT_TRUE(sent.Changed(s, {0, 0, 10, 10}).empty());
+  EXPECT_EQ(sent.Changed(s, {10, 0, 10, 10}), (Rect{15, 8, 1, 1}));
+  // An area partly outside the picture is cut to it.
+  set(19, 9, 0xFF000002);
+  EXPECT_EQ(sent.Changed(s, {18, 8, 10, 10}), (Rect{19, 9, 1, 1}));
+  cairo_surface_destroy(s);
+}
+
 TEST(ViewerEvents, ListenerThatFallsBehindStartsOver) {
   viewer::EventHub hub(200);
   auto slow = hub.Add(), quick = hub.Add();

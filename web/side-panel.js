@@ -24,6 +24,13 @@ export function formatTime(seconds, tenths = true) {
   return `${m}:${text}`;
 }
 
+// "NAV1_RECEIVER" reads "NAV1 Receiver": radio names stay as lettered.
+function readable(name) {
+  return name.split('_')
+    .map((w) => (/^(COM|NAV\d?|DME|ADF|HSI)$/.test(w) ? w : w[0] + w.slice(1).toLowerCase()))
+    .join(' ');
+}
+
 function hex(value) {
   return `0x${(Math.trunc(value) >>> 0).toString(16).toUpperCase().padStart(4, '0')}`;
 }
@@ -265,7 +272,7 @@ export class SidePanel {
       const text = document.createElement('span');
       text.className = 'failure-text';
       const name = document.createElement('strong');
-      name.textContent = `${f.key} ${f.name.replaceAll('_', ' ').toLowerCase()}`;
+      name.textContent = `${f.key} ${readable(f.name)}`;
       const system = document.createElement('small');
       system.textContent = f.power ? `${f.system} (follows the power switches)` : f.system;
       text.append(name, system);
@@ -346,6 +353,8 @@ export class SidePanel {
   }
 
   async #commit(row) {
+    // Only the newest entry of a row has its say, whatever answers come late.
+    const entry = (row.entry = (row.entry ?? 0) + 1);
     const value = parseValue(row.input.value);
     const { v } = row;
     if (!Number.isFinite(value)) {
@@ -356,8 +365,10 @@ export class SidePanel {
       this.#showError(row, `from ${showValue(v, v.low)} to ${showValue(v, v.high)}`);
       return;
     }
-    const answer = await this.setVariable(v, value, (message) => this.#showError(row, message));
-    if (!answer) return;
+    const answer = await this.setVariable(v, value, (message) => {
+      if (entry === row.entry) this.#showError(row, message);
+    });
+    if (!answer || entry !== row.entry) return;
     this.#clearError(row);
     this.values[v.id] = answer.value;
     row.input.value = showValue(v, answer.value);

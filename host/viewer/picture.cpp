@@ -2,9 +2,8 @@
 
 #include <stb/stb_image_write.h>
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace vantor::viewer {
 
@@ -38,6 +37,49 @@ std::string EncodePng(cairo_surface_t* surface, const Rect& wanted) {
       [](void* context, void* bytes, int size) { static_cast<std::string*>(context)->append(static_cast<char*>(bytes), size); },
       &png, r.width, r.height, 4, rgba.data(), r.width * 4);
   return png;
+}
+
+namespace {
+
+const uint32_t* Row(cairo_surface_t* surface, int y) {
+  return reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface) +
+                                           static_cast<size_t>(y) * cairo_image_surface_get_stride(surface));
+}
+
+}  // namespace
+
+void SentPicture::Take(cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  width_ = cairo_image_surface_get_width(surface);
+  height_ = cairo_image_surface_get_height(surface);
+  pixels_.resize(static_cast<size_t>(width_) * height_);
+  for (int y = 0; y < height_; ++y)
+    std::memcpy(&pixels_[static_cast<size_t>(y) * width_], Row(surface, y), sizeof(uint32_t) * width_);
+}
+
+Rect SentPicture::Changed(cairo_surface_t* surface, const Rect& area) {
+  cairo_surface_flush(surface);
+  if (cairo_image_surface_get_width(surface) != width_ || cairo_image_surface_get_height(surface) != height_) {
+    Take(surface);  // nothing sent yet of this size: all of it is new
+    return area.Intersect({0, 0, width_, height_});
+  }
+  const Rect r = area.Intersect({0, 0, width_, height_});
+  int x0 = r.x + r.width, x1 = r.x - 1, y0 = r.y + r.height, y1 = r.y - 1;
+  for (int y = r.y; y < r.y + r.height; ++y) {
+    const uint32_t* now = Row(surface, y) + r.x;
+    uint32_t* sent = &pixels_[static_cast<size_t>(y) * width_ + r.x];
+    if (std::memcmp(now, sent, sizeof(uint32_t) * r.width) == 0) continue;
+    int first = 0, last = r.width - 1;
+    while (now[first] == sent[first]) ++first;
+    while (now[last] == sent[last]) --last;
+    x0 = std::min(x0, r.x + first);
+    x1 = std::max(x1, r.x + last);
+    y0 = std::min(y0, y);
+    y1 = y;
+    std::memcpy(sent + first, now + first, sizeof(uint32_t) * (last - first + 1));
+  }
+  if (x1 < x0) return {};
+  return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
 }
 
 std::string Base64(std::string_view bytes) {

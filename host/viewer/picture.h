@@ -4,8 +4,10 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "render/options.h"
 
@@ -17,5 +19,21 @@ namespace vantor::viewer {
 std::string EncodePng(cairo_surface_t* surface, const Rect& rect);
 
 std::string Base64(std::string_view bytes);
+
+// A window's picture as the browsers have it. A gauge that changed often
+// changes in a few pixels only (a needle, a digit): a frame sends just the
+// rectangle around the pixels that differ from what was sent before.
+class SentPicture {
+ public:
+  // The whole surface has been sent.
+  void Take(cairo_surface_t* surface);
+  // The smallest rectangle inside `area` whose pixels differ from what was
+  // sent, now taken as sent; empty when nothing there differs.
+  Rect Changed(cairo_surface_t* surface, const Rect& area);
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
 
 }  // namespace vantor::viewer

@@ -173,13 +173,16 @@ void Simulation::Frame(double seconds) {
       shown_[id] = false;
       continue;
     }
-    const std::vector<Rect> changed = panel_->Render(id);
+    const std::vector<Rect> redrawn = panel_->Render(id);
     if (!shown_[id]) {
       hub_.Broadcast(WholeWindow(w));
       shown_[id] = true;
-    } else if (!changed.empty()) {
-      hub_.Broadcast(FrameEvent(w, changed, false));
+      continue;
     }
+    std::vector<Rect> changed;
+    for (const Rect& r : redrawn)
+      if (const Rect c = sent_[id].Changed(w.canvas->surface(), r); !c.empty()) changed.push_back(c);
+    if (!changed.empty()) hub_.Broadcast(FrameEvent(w, changed, false));
   }
   if (++frame_ % kFramesPerLive == 0) {
     std::string live = LiveJson(*panel_).dump();
@@ -192,6 +195,7 @@ void Simulation::Frame(double seconds) {
 }
 
 Message Simulation::WholeWindow(const PanelWindow& w) {
+  sent_[w.config->id].Take(w.canvas->surface());
   return FrameEvent(w, {Rect{0, 0, w.config->width, w.config->height}}, true);
 }
 

@@ -20,6 +20,7 @@
 
 #include "panel/panel.h"
 #include "viewer/events.h"
+#include "viewer/picture.h"
 
 namespace vantor::viewer {
 
@@ -86,6 +87,7 @@ class Simulation {
   // Owned by the simulation thread.
   bool drawn_ = false;                  // the open windows' pictures are current
   std::map<uint32_t, bool> shown_;      // what the browsers were last told was open
+  std::map<uint32_t, SentPicture> sent_;  // each window as the browsers have it
   uint64_t layout_sent_ = 0;
   std::string live_sent_;
   int frame_ = 0;

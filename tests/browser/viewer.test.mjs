@@ -184,7 +184,8 @@ test('the inspector sets a variable, and the DME power switch brings up the spee
   // A value out of range is refused where it was typed.
   await row.fill('1e9');
   await row.press('Enter');
-  assert.equal(await page.locator('#variables tr[data-name="DME1_SPEED"] .error').isVisible(), true);
+  await until('the range under the field', () => page.locator('#variables tr[data-name="DME1_SPEED"] .error').isVisible());
+  assert.match(await page.textContent('#variables tr[data-name="DME1_SPEED"] .error'), /^from -?\d+ to \d+$/);
   assert.equal(await variable('DME1_SPEED'), 120);
   await row.press('Escape');
 
@@ -242,8 +243,73 @@ test('the key switch stays at START while held and springs back when let go', as
   await until('the key back at BOTH', async () => (await variable('KEY_SWITCH')) === 3);
 });
 
+test('a second browser sees the same panel', async () => {
+  const second = await context.newPage();
+  try {
+    await second.goto(base);
+    const card = (id) => second.locator(`article.window[data-id="${id}"]`);
+    await until('the main panel in the second page', async () => Number(await card(MAIN).getAttribute('data-frames')) > 0);
+    assert.equal(await card(RADIO_STACK).isVisible(), true);
+    // Closed in the first page's window list, the window closes in both.
+    await page.locator(`#window-list input[data-window="${RADIO_STACK}"]`).uncheck();
+    await until('the radio stack to close in the second page', async () => !(await card(RADIO_STACK).isVisible()));
+    await page.locator(`#window-list input[data-window="${RADIO_STACK}"]`).check();
+    await until('the radio stack back in the second page', async () => card(RADIO_STACK).isVisible());
+    await until('the radio stack drawn there', async () => Number(await card(RADIO_STACK).getAttribute('data-frames')) > 0);
+  } finally {
+    await second.close();
+  }
+});
+
+test('failure switches and night lighting reach the panel', async () => {
+  const com = page.locator('#failures input[data-failure="9"]');
+  await page.click('details:has(#failures) summary');
+  await com.check();
+  await until('COM radios failed', async () => (await api('api/state')).failures.find((f) => f.key === 9).failed);
+  await com.uncheck();
+  await until('COM radios back', async () => !(await api('api/state')).failures.find((f) => f.key === 9).failed);
+  // The power keys follow the switches and cannot be thrown by hand.
+  assert.equal(await page.locator('#failures input[data-failure="20"]').isDisabled(), true);
+
+  // The main panel's summed colour, added up in the page.
+  const brightness = () => page.evaluate(() => {
+    const d = document.getElementById('window-0').getContext('2d').getImageData(0, 0, 1280, 560).data;
+    let sum = 0;
+    for (let i = 0; i < d.length; i += 4) sum += d[i] + d[i + 1] + d[i + 2];
+    return sum;
+  });
+  const day = await brightness();
+  await page.click('#lighting [data-lighting="night"]');
+  await until('night', async () => (await api('api/state')).lighting.night);
+  await until('a darker panel', async () => (await brightness()) < 0.6 * day);
+  await page.click('#lighting [data-lighting="night"]');
+  await until('day', async () => !(await api('api/state')).lighting.night);
+});
+
+test('the scenario plays, changes speed, seeks and pauses from the side panel', async () => {
+  const scenario = async () => (await api('api/state')).scenario;
+  await page.selectOption('#speed', '4');
+  await until('speed 4', async () => (await scenario()).speed === 4);
+  await page.click('#play');
+  await until('playing', async () => (await scenario()).playing);
+  const t0 = (await scenario()).time;
+  await until('time to pass', async () => (await scenario()).time > t0 + 1);
+  await page.click('#play');
+  await until('paused', async () => !(await scenario()).playing);
+  // Dragging the timeline seeks.
+  await page.locator('#timeline').evaluate((input) => {
+    input.value = '200';
+    input.dispatchEvent(new Event('input'));
+    input.dispatchEvent(new Event('change'));
+  });
+  await until('the scenario at 200 s', async () => Math.abs((await scenario()).time - 200) < 0.5);
+  await until('the clock to show it', async () => (await page.textContent('#time')) === '3:20.0');
+  await page.selectOption('#speed', '1');
+});
+
 test('a screenshot of the viewer for the README', async () => {
   await api('api/scenario', { action: 'seek', value: 150 });
+  await page.click('details:has(#failures) summary');  // folded again: the inspector shows
   await page.mouse.move(5, 5);
   await until('the picture to settle', async () => {
     const n = Number(await page.getAttribute(`article.window[data-id="${MAIN}"]`, 'data-frames'));
