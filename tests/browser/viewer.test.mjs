@@ -148,6 +148,17 @@ test('a window button opens and closes its window', async () => {
   await until('the radio stack to open again', () => visible(RADIO_STACK));
 });
 
+test('the zoom buttons swap the main panel for its close-up and back', async () => {
+  const CLOSE_UP = 21;
+  const zoom = await hitArea(MAIN, (a) => a.gauge === 'ToggleOpen' && a.child >= 0);
+  await clickWindow(MAIN, zoom.x + (zoom.w >> 1), zoom.y + (zoom.h >> 1));
+  await until('the close-up instead of the main panel', async () => (await visible(CLOSE_UP)) && !(await visible(MAIN)));
+  await until('the close-up drawn', async () => Number(await page.getAttribute(`article.window[data-id="${CLOSE_UP}"]`, 'data-frames')) > 0);
+  const back = await hitArea(CLOSE_UP, (a) => a.gauge === 'ToggleClose' && a.child >= 0);
+  await clickWindow(CLOSE_UP, back.x + (back.w >> 1), back.y + (back.h >> 1));
+  await until('the main panel again', async () => (await visible(MAIN)) && !(await visible(CLOSE_UP)));
+});
+
 test('the COM 1 MHz knob shows its cursor and help, and tunes the display', async () => {
   const up = await hitArea(RADIO_STACK, (a) => a.gauge === 'RadioComNav1' && a.cursor === 1 && a.flags === 0x20200000);
   const x = up.x + 3, y = up.y + (up.h >> 1);
