@@ -111,7 +111,7 @@ const VariableInfo& KnownVariable(const json& body) {
     shown = v.dump();
     if (id >= 0 && id <= 0xFFFFFFFF) found = FindVariable(static_cast<uint32_t>(id));
   } else {
-    throw Refusal(400, "\"variable\" must be a name or a number");
+    throw Refusal(400, "\"variable\" must be a name or a whole number");
   }
   if (found == nullptr) throw Refusal(400, "unknown variable " + shown + " (see GET /api/state for the list)");
   return *found;

@@ -133,8 +133,9 @@ void Simulation::Loop() {
       std::lock_guard lock(pending->mutex);
       pending->done = true;
       pending->finished.notify_all();
-      continue;
     }
+    // A frame that is due comes before the next task, so that a stream of
+    // requests never stops the picture.
     const auto now = Clock::now();
     if (now < next) continue;
     Frame(std::chrono::duration<double>(now - last).count());

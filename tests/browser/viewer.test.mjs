@@ -221,9 +221,12 @@ test('a dragged lever follows the pointer and stops at the ends of its slot', as
   await page.mouse.move(start.x, start.y);
   const resting = await variable('THROTTLE_LEVER');
   await page.mouse.down();
+  // The lever has reached the pointer once it moved and then holds still.
   const throttleNot = (old) => async () => {
     const v = await variable('THROTTLE_LEVER');
-    return v !== old ? { v } : null;
+    if (v === old) return null;
+    await new Promise((r) => setTimeout(r, 200));
+    return (await variable('THROTTLE_LEVER')) === v ? { v } : null;
   };
   const { v: middle } = await until('the throttle to take the pressed height', throttleNot(resting));
   const seen = [];
