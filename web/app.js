@@ -73,7 +73,6 @@ async function start() {
     frame: (frame) => view.drawFrame(frame),
     live: (live) => side.live(live),
   }, setConnection);
-  window.vantorViewer = { view, side, state };
 }
 
 start();
