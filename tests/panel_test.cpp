@@ -124,6 +124,34 @@ TEST(Panel, LeversFollowThePointerWhileDragged) {
   EXPECT_EQ(readings[0] > readings[1], readings[1] > readings[2]) << "the lever moves one way as the pointer does";
 }
 
+TEST(Panel, AHeldLeverFollowsThePointerPastItsZone) {
+  auto panel = DefaultPanel();
+  const PlacedGauge& controls = Placed(*panel, "Controls");
+  const uint32_t window = WindowOf(*panel, "Controls");
+  const PlacedArea* lever = nullptr;
+  for (const PlacedArea& c : controls.mouse->children())
+    if (c.rect->mouse_flags & kMouseDrag) {
+      lever = &c;
+      break;
+    }
+  ASSERT_NE(lever, nullptr);
+  const double cx = lever->box.x + lever->box.w / 2.0;
+  auto [x, y] = WindowPoint(controls, cx, lever->box.y + lever->box.h / 2.0);
+  ASSERT_TRUE(panel->Click(window, x, y).acted);  // the press holds the lever
+  std::vector<uint32_t> ends;
+  for (double gy : {lever->box.y - 40.0, lever->box.y + lever->box.h + 40.0}) {
+    std::tie(x, y) = WindowPoint(controls, cx + 30, gy);  // off the zone, and off to the side
+    const ClickReport r = panel->Click(window, x, y, kMouseDrag);
+    ASSERT_EQ(r.key_events.size(), 1u) << "the held lever still takes the drag";
+    ends.push_back(r.key_events[0].second);
+  }
+  EXPECT_EQ(std::min(ends[0], ends[1]), 0u) << "past one end the lever stops closed";
+  EXPECT_EQ(std::max(ends[0], ends[1]), 16383u) << "past the other it stops fully open";
+  // A click elsewhere lets go: a drag over nothing moves nothing.
+  panel->Click(window, controls.rect.x - 5, controls.rect.y - 5);
+  EXPECT_TRUE(panel->Click(window, x, y, kMouseDrag).key_events.empty());
+}
+
 TEST(Panel, ADarkBusDarkensTheRadios) {
   auto panel = DefaultPanel();
   panel->Window(10);  // the radio stack

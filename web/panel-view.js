@@ -233,16 +233,9 @@ export class PanelView {
     this.#showHelp(null);
     win.canvas.setPointerCapture(e.pointerId);
     const flags = area?.flags ?? 0;
-    // A drag stays on the child it started on, as if the pointer were held
-    // inside it: beyond its ends the lever stops at its ends.
-    let bounds = null;
-    if (area) {
-      const same = win.areas.filter((a) => a.gauge_index === area.gauge_index && a.child === area.child);
-      const x0 = Math.min(...same.map((a) => a.x)), y0 = Math.min(...same.map((a) => a.y));
-      const x1 = Math.max(...same.map((a) => a.x + a.w)) - 1, y1 = Math.max(...same.map((a) => a.y + a.h)) - 1;
-      bounds = { x0, y0, x1, y1 };
-    }
-    const pressed = { win, area, flags, bounds, x, y, pointer: e.pointerId, timer: 0, dragging: false, next: null };
+    // The host holds the lever that was pressed: the drags that follow move
+    // it wherever the pointer goes, and its handler stops it at its ends.
+    const pressed = { win, area, flags, x, y, pointer: e.pointerId, timer: 0, dragging: false, next: null };
     this.pressed = pressed;
     this.#send(win, x, y, 'click');
     if (flags & REPEAT_FLAG) {
@@ -260,11 +253,7 @@ export class PanelView {
   #drag(e) {
     const p = this.pressed;
     if (!(p.flags & DRAG_FLAG)) return;
-    let { x, y } = this.#point(p.win, e);
-    if (p.bounds) {
-      x = Math.min(Math.max(x, p.bounds.x0), p.bounds.x1);
-      y = Math.min(Math.max(y, p.bounds.y0), p.bounds.y1);
-    }
+    const { x, y } = this.#point(p.win, e);
     if (x === p.x && y === p.y) return;
     p.x = x;
     p.y = y;

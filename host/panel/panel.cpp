@@ -265,17 +265,36 @@ ClickReport Panel::Click(uint32_t window_id, int x, int y, uint32_t mouse_flags)
   PanelWindow* w = MutableWindow(window_id);
   if (w == nullptr) return report;
   report.pointer = Pointer(window_id, x, y);
+  // Points far off the gauge stop well inside int, so no conversion is undefined.
+  auto to_gauge = [](double v) { return std::isfinite(v) ? static_cast<int>(std::clamp(std::floor(v), -1e6, 1e6)) : 0; };
+  auto gauge_point = [&](const PlacedGauge& g) {
+    return std::pair{to_gauge((double(x) - g.rect.x) / g.scale_x), to_gauge((double(y) - g.rect.y) / g.scale_y)};
+  };
+  // A lever keeps the pointer while the button is held, wherever the
+  // pointer goes: its handler clamps what lies beyond its travel.
+  if ((mouse_flags & kMouseDrag) && lever_ && lever_->window == window_id) {
+    const auto [gx, gy] = gauge_point(*lever_->gauge);
+    recording_ = &report;
+    ActiveSink active(this);
+    report.result = lever_->child->handler({gx - lever_->box_x, gy - lever_->box_y}, mouse_flags);
+    recording_ = nullptr;
+    report.hit = MouseHit::Handler;
+    report.acted = true;
+    return report;
+  }
+  if (mouse_flags & kMouseLeftSingle) lever_.reset();
   auto [found, hit] = Find(*w, x, y);
   if (found == nullptr || hit.kind == MouseHit::None) return report;
   PlacedGauge& g = const_cast<PlacedGauge&>(*found);
-  const int gx = static_cast<int>(std::floor((x - g.rect.x) / g.scale_x));
-  const int gy = static_cast<int>(std::floor((y - g.rect.y) / g.scale_y));
+  const auto [gx, gy] = gauge_point(g);
   recording_ = &report;
   const ClickOutcome out = vantor::Click(*g.mouse, gx, gy, mouse_flags, *this);
   recording_ = nullptr;
   report.hit = out.hit.kind;
   report.acted = out.acted;
   report.result = out.result;
+  if (out.acted && out.hit.kind == MouseHit::Handler && (out.hit.child->mouse_flags & kMouseDrag))
+    lever_ = HeldLever{window_id, &g, out.hit.child, gx - out.hit.local.x, gy - out.hit.local.y};
   if (out.acted && out.hit.kind == MouseHit::Event)
     if (auto selection = SelectionOfKeyEvent(out.hit.child->key_event)) {
       g.selections = {*selection};

@@ -136,6 +136,8 @@ class Panel : public ServiceSink {
   // overlapping; empty for a window the panel does not have.
   std::vector<HitArea> HitMap(uint32_t window_id) const;
   // A mouse action at a window point; kMouseDrag moves the engine levers.
+  // A click on a lever holds it: the drags that follow move that lever
+  // wherever the pointer goes, until the next click.
   ClickReport Click(uint32_t window_id, int x, int y, uint32_t mouse_flags = kMouseLeftSingle);
 
   // Counts every change of window visibility, so viewers know when to
@@ -170,6 +172,15 @@ class Panel : public ServiceSink {
 
   // What a click is doing, while it runs.
   ClickReport* recording_ = nullptr;
+
+  // The lever last pressed: drags go to it until the next click.
+  struct HeldLever {
+    uint32_t window;
+    PlacedGauge* gauge;
+    const MouseRect* child;
+    int box_x, box_y;  // the child's box, in gauge pixels
+  };
+  std::optional<HeldLever> lever_;
 };
 
 // The radios' highlight selection that a tuning key event lights.
