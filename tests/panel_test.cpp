@@ -43,6 +43,13 @@ std::pair<int, int> ChildCentre(const PlacedGauge& g, uint32_t flags, size_t nth
   throw std::runtime_error("no such child");
 }
 
+// The first mouse child of a gauge that follows drags: a lever.
+const PlacedArea* FirstLever(const PlacedGauge& g) {
+  for (const PlacedArea& c : g.mouse->children())
+    if (c.rect->mouse_flags & kMouseDrag) return &c;
+  return nullptr;
+}
+
 TEST(Panel, TuningARadioThroughItsScaledPlacement) {
   auto panel = DefaultPanel();
   const PlacedGauge& radio = Placed(*panel, "RadioComNav1");
@@ -105,12 +112,7 @@ TEST(Panel, LeversFollowThePointerWhileDragged) {
   auto panel = DefaultPanel();
   const PlacedGauge& controls = Placed(*panel, "Controls");
   const uint32_t window = WindowOf(*panel, "Controls");
-  const PlacedArea* lever = nullptr;
-  for (const PlacedArea& c : controls.mouse->children())
-    if (c.rect->mouse_flags & kMouseDrag) {
-      lever = &c;
-      break;
-    }
+  const PlacedArea* lever = FirstLever(controls);
   ASSERT_NE(lever, nullptr);
   std::vector<double> readings;
   for (double f : {0.1, 0.5, 0.9}) {
@@ -128,12 +130,7 @@ TEST(Panel, AHeldLeverFollowsThePointerPastItsZone) {
   auto panel = DefaultPanel();
   const PlacedGauge& controls = Placed(*panel, "Controls");
   const uint32_t window = WindowOf(*panel, "Controls");
-  const PlacedArea* lever = nullptr;
-  for (const PlacedArea& c : controls.mouse->children())
-    if (c.rect->mouse_flags & kMouseDrag) {
-      lever = &c;
-      break;
-    }
+  const PlacedArea* lever = FirstLever(controls);
   ASSERT_NE(lever, nullptr);
   const double cx = lever->box.x + lever->box.w / 2.0;
   auto [x, y] = WindowPoint(controls, cx, lever->box.y + lever->box.h / 2.0);
